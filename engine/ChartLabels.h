@@ -22,7 +22,7 @@ enum class ChartLabel {
 };
 inline constexpr int ChartLabelCount = 26;
 
-// The spec name of a label ("lblTgtWav3Up"), which is also its objectName.
+// The name of a label ("lblTgtWav3Up"), which is also its objectName.
 const char *ChartLabelName(ChartLabel label);
 
 // Colours in the blue-green-red form 0x00BBGGRR.
