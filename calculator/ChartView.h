@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ChartLabels.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QLabel;
+
+// The wave chart, Picture1: the chart picture with the result labels of both
+// market directions and the two retracement toggle pictures laid over it.
+// It is also the engine's view of those labels, so a calculation writes
+// straight into what the user sees and reads back what it shows.
+class ChartView : public QWidget, public ondara::ChartLabels
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ChartWidth = 404;  // 6060 twips
+    static constexpr int ChartHeight = 312; // 4680 twips
+
+    explicit ChartView(QWidget *parent = nullptr);
+
+    QLabel *label(ondara::ChartLabel id) const;
+    // The label or toggle picture that is this object, if it is one of them.
+    bool find(const QObject *object, ondara::ChartLabel &id) const;
+
+    // Pictures are looked up by bare name; one that cannot be loaded leaves
+    // the previous picture in place. Both return whether the picture changed.
+    bool setPicture(const QString &bareName);
+    bool setItemPicture(ondara::ChartLabel id, const QString &bareName);
+    const QPixmap &picture() const { return m_picture; }
+
+    // The wave 3 point label stands at the wave 1 low point or, on the wave 3
+    // basis, at the end of wave 3 itself.
+    void placeWave3Point(bool bull, bool wave1Basis);
+    void setLabelToolTip(ondara::ChartLabel id, const QString &tip);
+
+    using QWidget::setVisible;
+    void setText(ondara::ChartLabel id, const std::string &text) override;
+    std::string text(ondara::ChartLabel id) const override;
+    void setTextColour(ondara::ChartLabel id, ondara::BgrColour colour) override;
+    void setVisible(ondara::ChartLabel id, bool visible) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void setLabelText(ondara::ChartLabel id, const QString &text);
+
+    std::array<QLabel *, ondara::ChartLabelCount> m_labels{};
+    std::array<bool, ondara::ChartLabelCount> m_autoWidth{};
+    QPixmap m_picture;
+};

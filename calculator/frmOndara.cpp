@@ -1,0 +1,372 @@
+#include "frmOndara.h"
+
+#include "ChartView.h"
+#include "DataFiles.h"
+#include "WaveCalc.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWindow>
+
+#include <utility>
+
+using ondara::ChartLabel;
+
+namespace {
+
+// Window geometry in pixels: a top row of square picture buttons around the
+// price frame, the chart below it, the watch list and its buttons at the bottom.
+constexpr int Margin = 2;
+constexpr int TopButton = 36;
+constexpr int BottomButton = 28;
+constexpr int ChartTop = Margin + TopButton + 2;
+constexpr int BottomRowTop = ChartTop + ChartView::ChartHeight + 4;
+constexpr int WindowWidth = ChartView::ChartWidth + 2 * Margin;
+constexpr int WindowHeight = BottomRowTop + BottomButton + Margin;
+
+} // namespace
+
+frmOndara::frmOndara(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmOndara"));
+    setWindowTitle(QStringLiteral("Ondara"));
+    setFixedSize(WindowWidth, WindowHeight);
+
+    buildTopRow();
+    Picture1 = new ChartView(this);
+    Picture1->move(Margin, ChartTop);
+    buildBottomRow();
+    buildHiddenOptions();
+    setDefaultButton(cmdCalc);
+    setTabOrder(TxtWavStart, TxtWavEnd);
+    setTabOrder(TxtWavEnd, cmdCalc);
+
+    // Key preview, the price fields' focus rules and the chart's mouse handlers
+    // all need to see events before the controls do.
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+frmOndara::~frmOndara()
+{
+    m_unloading = true;
+    qApp->removeEventFilter(this);
+}
+
+void frmOndara::buildTopRow()
+{
+    int x = Margin;
+    const auto place = [&x](QWidget *widget, int width) {
+        widget->move(x, Margin);
+        x += width;
+    };
+    cmdMarket[0] = makePictureButton(QStringLiteral("cmdMarket_0"), QStringLiteral("Bull Market"),
+                                     QStringLiteral("bullmarket.gif"), TopButton);
+    place(cmdMarket[0], TopButton);
+    cmdDecFrac = makePictureButton(QStringLiteral("cmdDecFrac"), QStringLiteral("Display Fractions"),
+                                   QStringLiteral("dispdecplain.gif"), TopButton);
+    place(cmdDecFrac, TopButton);
+    cmdUseWave = makePictureButton(QStringLiteral("cmdUseWave"), QStringLiteral("Use Wave 3"),
+                                   QStringLiteral("usewave1plain.gif"), TopButton);
+    place(cmdUseWave, TopButton);
+
+    const int frameWidth = WindowWidth - 2 * Margin - 6 * TopButton;
+    buildPriceFrame();
+    fraWave->setFixedSize(frameWidth, TopButton);
+    place(fraWave, frameWidth);
+
+    cmdCalc = makePictureButton(QStringLiteral("cmdCalc"), QStringLiteral("Calculate"),
+                                QStringLiteral("calc.gif"), TopButton);
+    place(cmdCalc, TopButton);
+    cmdHelp = makePictureButton(QStringLiteral("cmdHelp"), QStringLiteral("Help"),
+                                QStringLiteral("help.bmp"), TopButton);
+    place(cmdHelp, TopButton);
+    cmdMarket[1] = makePictureButton(QStringLiteral("cmdMarket_1"), QStringLiteral("Bear Market"),
+                                     QStringLiteral("bearmarket.gif"), TopButton);
+    place(cmdMarket[1], TopButton);
+
+    for (int index = 0; index < 2; ++index)
+        connect(cmdMarket[index], &QPushButton::clicked, this, [this, index] { cmdMarket_Click(index); });
+    connect(cmdDecFrac, &QPushButton::clicked, this, &frmOndara::cmdDecFrac_Click);
+    connect(cmdUseWave, &QPushButton::clicked, this, &frmOndara::cmdUseWave_Click);
+    connect(cmdCalc, &QPushButton::clicked, this, &frmOndara::cmdCalc_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmOndara::cmdHelp_Click);
+    for (QPushButton *button : {cmdDecFrac, cmdUseWave, cmdCalc})
+        button->setEnabled(false);
+}
+
+void frmOndara::buildPriceFrame()
+{
+    fraWave = new QFrame(this);
+    fraWave->setObjectName(QStringLiteral("fraWave"));
+    fraWave->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+
+    lblStart = new QLabel(QStringLiteral("Start"), fraWave);
+    lblStart->setObjectName(QStringLiteral("lblStart"));
+    TxtWavStart = new QLineEdit(fraWave);
+    TxtWavStart->setObjectName(QStringLiteral("TxtWavStart"));
+    lblEnd = new QLabel(QStringLiteral("End"), fraWave);
+    lblEnd->setObjectName(QStringLiteral("lblEnd"));
+    TxtWavEnd = new QLineEdit(fraWave);
+    TxtWavEnd->setObjectName(QStringLiteral("TxtWavEnd"));
+
+    const int frameWidth = WindowWidth - 2 * Margin - 6 * TopButton;
+    const int startLabel = lblStart->fontMetrics().horizontalAdvance(lblStart->text()) + 4;
+    const int endLabel = lblEnd->fontMetrics().horizontalAdvance(lblEnd->text()) + 4;
+    const int field = (frameWidth - startLabel - endLabel - 14) / 2;
+    const int fieldHeight = 24;
+    const int fieldTop = (TopButton - fieldHeight) / 2;
+    int x = 4;
+    for (auto [widget, width] : {std::pair<QWidget *, int>{lblStart, startLabel}, {TxtWavStart, field},
+                                 {lblEnd, endLabel}, {TxtWavEnd, field}}) {
+        widget->setGeometry(x, fieldTop, width, fieldHeight);
+        x += width + (widget == TxtWavStart ? 6 : 0);
+    }
+    for (QLineEdit *entry : {TxtWavStart, TxtWavEnd})
+        entry->setEnabled(false);
+    connect(TxtWavStart, &QLineEdit::textChanged, this, &frmOndara::TxtWavStart_Change);
+    connect(TxtWavEnd, &QLineEdit::textChanged, this, &frmOndara::TxtWavEnd_Change);
+}
+
+void frmOndara::buildBottomRow()
+{
+    cboSymbols = new QComboBox(this);
+    cboSymbols->setObjectName(QStringLiteral("cboSymbols"));
+    cboSymbols->setEditable(true);
+    cboSymbols->setInsertPolicy(QComboBox::NoInsert);
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    cboSymbols->setFont(fixed);
+    const int comboWidth = WindowWidth - 2 * Margin - 3 * (BottomButton + 2);
+    cboSymbols->setGeometry(Margin, BottomRowTop + 1, comboWidth, BottomButton - 2);
+    cboSymbols->setEnabled(false);
+
+    const QString names[] = {QStringLiteral("Add Symbol"), QStringLiteral("Delete Symbol"),
+                             QStringLiteral("Print Chart")};
+    const QString pictures[] = {QStringLiteral("addsymbol.gif"), QStringLiteral("delsymbol.gif"),
+                                QStringLiteral("printchart.gif")};
+    int x = Margin + comboWidth + 2;
+    for (int index = 0; index < 3; ++index) {
+        cmdAction[index] = makePictureButton(QStringLiteral("cmdAction_%1").arg(index), names[index],
+                                             pictures[index], BottomButton);
+        cmdAction[index]->move(x, BottomRowTop);
+        cmdAction[index]->setEnabled(false);
+        x += BottomButton + 2;
+        connect(cmdAction[index], &QPushButton::clicked, this, [this, index] { cmdAction_Click(index); });
+    }
+}
+
+void frmOndara::buildHiddenOptions()
+{
+    // The wave basis and the display mode live in option buttons the user never
+    // sees; the toggles set them and the calculation reads them.
+    optUse1 = new QRadioButton(QStringLiteral("Use Wave 1"), this);
+    optUse1->setObjectName(QStringLiteral("optUse1"));
+    optUse3 = new QRadioButton(QStringLiteral("Use Wave 3"), this);
+    optUse3->setObjectName(QStringLiteral("optUse3"));
+    auto *useGroup = new QButtonGroup(this);
+    useGroup->addButton(optUse1);
+    useGroup->addButton(optUse3);
+    optUse1->setChecked(true);
+
+    fraDecFracs = new QGroupBox(QStringLiteral("Decimals"), this);
+    fraDecFracs->setObjectName(QStringLiteral("fraDecFracs"));
+    optDec = new QRadioButton(QStringLiteral("Decimals"), fraDecFracs);
+    optDec->setObjectName(QStringLiteral("optDec"));
+    optDec->setToolTip(QStringLiteral("Display Decimals"));
+    optFrac = new QRadioButton(QStringLiteral("Fractions"), fraDecFracs);
+    optFrac->setObjectName(QStringLiteral("optFrac"));
+    optFrac->setToolTip(QStringLiteral("Display Fractions"));
+    optDec->setChecked(true);
+
+    for (QWidget *hidden : std::initializer_list<QWidget *>{optUse1, optUse3, fraDecFracs})
+        hidden->hide();
+}
+
+QPushButton *frmOndara::makePictureButton(const QString &name, const QString &toolTip,
+                                          const QString &picture, int size)
+{
+    auto *button = new QPushButton(this);
+    button->setObjectName(name);
+    setButtonToolTip(button, toolTip);
+    button->setFixedSize(size, size);
+    button->setIconSize(QSize(size - 4, size - 4));
+    setButtonPicture(button, picture);
+    return button;
+}
+
+void frmOndara::setButtonToolTip(QPushButton *button, const QString &toolTip)
+{
+    // A picture button has no text: its tool tip is its name for screen readers.
+    button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
+}
+
+void frmOndara::setButtonPicture(QPushButton *button, const QString &bareName)
+{
+    QPixmap picture;
+    if (ondara::loadPicture(bareName, picture))
+        button->setIcon(QIcon(picture));
+}
+
+void frmOndara::setDefaultButton(QPushButton *button)
+{
+    if (m_defaultButton)
+        m_defaultButton->setDefault(false);
+    m_defaultButton = button;
+    if (m_defaultButton)
+        m_defaultButton->setDefault(true);
+}
+
+bool frmOndara::wave1Basis() const
+{
+    return optUse1->isChecked();
+}
+
+bool frmOndara::CalcWaveTarget()
+{
+    return ondara::CalcWaveTarget(m_state, *Picture1, wave1Basis());
+}
+
+bool frmOndara::CalcRetracement()
+{
+    return ondara::CalcRetracement(m_state, *Picture1);
+}
+
+// ---- Start-up and shut-down ----
+
+void frmOndara::Form_Load()
+{
+    m_state.bUseWave1 = true;
+    Picture1->setPicture(QStringLiteral("wavesplash.jpg"));
+}
+
+void frmOndara::Form_Unload()
+{
+    QCoreApplication::quit();
+}
+
+void frmOndara::Form_KeyUp(int KeyCode, int Shift)
+{
+    // Key preview: KeyCode is the Qt key and Shift the Qt modifiers of a key
+    // released anywhere in the window. The context help answers F1 here.
+    Q_UNUSED(KeyCode);
+    Q_UNUSED(Shift);
+}
+
+void frmOndara::cmdHelp_Click()
+{
+    // The context help sends itself F1 from here.
+}
+
+void frmOndara::cmdAction_Click(int Index)
+{
+    // Add Symbol, Delete Symbol and Print Chart belong to the watch list and
+    // the report window.
+    Q_UNUSED(Index);
+}
+
+void frmOndara::closeEvent(QCloseEvent *event)
+{
+    m_unloading = true;
+    event->accept();
+    Form_Unload();
+}
+
+// ---- Enter, key preview and event routing ----
+
+void frmOndara::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QWidget *focus = focusWidget();
+    QPushButton *target = m_defaultButton;
+    if (auto *focusedButton = qobject_cast<QPushButton *>(focus)) {
+        target = focusedButton; // a focused button takes Enter itself, as in a dialog
+    } else if (focus && (focus == cboSymbols || cboSymbols->isAncestorOf(focus)) && target == cmdCalc) {
+        target = nullptr; // Enter in the watch-list box never calculates
+    }
+    if (target && target->isEnabled() && target->isVisible()) {
+        target->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool frmOndara::belongsHere(QObject *object) const
+{
+    return object->isWidgetType() && static_cast<QWidget *>(object)->window() == this;
+}
+
+bool frmOndara::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched->isWindowType()) {
+        // Input reaches the window before Qt hands the focus to the control
+        // under the mouse: the only moment a press can still be refused.
+        if (watched != windowHandle() || m_unloading)
+            return false;
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+            const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+            return refuseFocusMove(childAt(pos), Qt::ClickFocus);
+        }
+        if (type == QEvent::Wheel) {
+            const QPoint pos = static_cast<QWheelEvent *>(event)->position().toPoint();
+            return refuseFocusMove(childAt(pos), Qt::WheelFocus);
+        }
+        return false;
+    }
+    if (!belongsHere(watched))
+        return false;
+
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        if (m_eatMouseEvent) {
+            m_eatMouseEvent = false;
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        m_keyUpSeen = nullptr;
+        break;
+    case QEvent::KeyRelease:
+        // The same release travels up through the parents; preview it once.
+        if (event != m_keyUpSeen) {
+            m_keyUpSeen = event;
+            const auto *key = static_cast<QKeyEvent *>(event);
+            Form_KeyUp(key->key(), int(key->modifiers()));
+        }
+        break;
+    default:
+        break;
+    }
+
+    if (watched == TxtWavStart || watched == TxtWavEnd)
+        return filterPriceField(static_cast<QLineEdit *>(watched), event);
+    if (watched == Picture1) {
+        if (type == QEvent::MouseMove)
+            Picture1_MouseMove();
+        return false;
+    }
+    ChartLabel id;
+    if (watched->parent() == Picture1 && Picture1->find(watched, id))
+        return filterChartEvent(id, event);
+    return false;
+}
+

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "ChartLabels.h"
+#include "WaveState.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <initializer_list>
+
+class ChartView;
+class QButtonGroup;
+class QComboBox;
+class QEvent;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The calculator window: the main and start-up window of the program. It takes
+// the two prices of the measured wave and the user's choices of market
+// direction, wave basis and display, runs the engine and shows its results on
+// the chart. Its state is the engine's WaveState plus its widgets; each
+// handler carries the name of the control and event that runs it, so that
+// the watch list and the help can hook into the same window.
+class frmOndara : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmOndara(QWidget *parent = nullptr);
+    ~frmOndara() override;
+
+    const ondara::WaveState &waveState() const { return m_state; }
+
+    // The button that Enter presses; the watch list moves it to Add Symbol
+    // while the user types a symbol.
+    void setDefaultButton(QPushButton *button);
+    QPushButton *defaultButton() const { return m_defaultButton; }
+
+    // The engine's level calculations on this window's state and chart.
+    bool CalcWaveTarget();
+    bool CalcRetracement();
+
+public slots:
+    void Form_Load();
+    void Form_Unload();
+    void Form_KeyUp(int KeyCode, int Shift);
+
+    void cmdMarket_Click(int Index);
+    void cmdUseWave_Click();
+    void cmdDecFrac_Click();
+    void optDec_Click();
+    void optFrac_Click();
+    void cmdCalc_Click();
+    void cmdHelp_Click();
+    void cmdAction_Click(int Index);
+
+    void TxtWavStart_Change();
+    void TxtWavStart_GotFocus();
+    void TxtWavStart_LostFocus();
+    void TxtWavEnd_Change();
+    void TxtWavEnd_GotFocus();
+    void TxtWavEnd_LostFocus();
+
+    void picBullRetrace_Click();
+    void picBearRetrace_Click();
+    void lblTgtWav3Up_Click();
+    void lblTgtWav3Dn_Click();
+    void lblTgtWav5Up_Click();
+    void lblTgtWav5Dn_Click();
+
+    void picBullRetrace_MouseMove();
+    void picBearRetrace_MouseMove();
+    void lblTgtWav3Up_MouseMove();
+    void lblTgtWav3Dn_MouseMove();
+    void lblTgtWav5Up_MouseMove();
+    void lblTgtWav5Dn_MouseMove();
+    void Picture1_MouseMove();
+    void lblWav3High_MouseMove();
+    void lblWav3Ext_MouseMove();
+    void lblWav3DnHigh_MouseMove();
+    void lblWav3DnExt_MouseMove();
+    void lblWav5High_MouseMove();
+    void lblWav5Ext_MouseMove();
+    void lblWav5DnHigh_MouseMove();
+    void lblWav5DnExt_MouseMove();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildTopRow();
+    void buildPriceFrame();
+    void buildBottomRow();
+    void buildHiddenOptions();
+    QPushButton *makePictureButton(const QString &name, const QString &toolTip, const QString &picture,
+                                   int size);
+    void setButtonToolTip(QPushButton *button, const QString &toolTip);
+    void setButtonPicture(QPushButton *button, const QString &bareName);
+
+    bool wave1Basis() const;
+    void toggleGroup(std::initializer_list<ondara::ChartLabel> labels, bool &flag);
+
+    // Entry field rules shared by both price fields.
+    void applyChangeRule(QLineEdit *field, QString &lastAccepted);
+    void selectWholeText(QLineEdit *field);
+    bool leavePriceField(QLineEdit *field);
+    QLineEdit *focusedPriceField() const;
+    bool refuseFocusMove(QWidget *target, Qt::FocusPolicy policy);
+    bool filterPriceField(QLineEdit *field, QEvent *event);
+    bool filterChartEvent(ondara::ChartLabel id, QEvent *event);
+    bool belongsHere(QObject *object) const;
+
+    ondara::WaveState m_state;
+
+    std::array<QPushButton *, 2> cmdMarket{};
+    QPushButton *cmdDecFrac = nullptr;
+    QPushButton *cmdUseWave = nullptr;
+    QFrame *fraWave = nullptr;
+    QLabel *lblStart = nullptr;
+    QLineEdit *TxtWavStart = nullptr;
+    QLabel *lblEnd = nullptr;
+    QLineEdit *TxtWavEnd = nullptr;
+    QPushButton *cmdCalc = nullptr;
+    QPushButton *cmdHelp = nullptr;
+    ChartView *Picture1 = nullptr;
+    QComboBox *cboSymbols = nullptr;
+    std::array<QPushButton *, 3> cmdAction{};
+    QRadioButton *optUse1 = nullptr;
+    QRadioButton *optUse3 = nullptr;
+    QGroupBox *fraDecFracs = nullptr;
+    QRadioButton *optDec = nullptr;
+    QRadioButton *optFrac = nullptr;
+
+    // The last text each price field accepted (its tag).
+    QString m_startTag;
+    QString m_endTag;
+
+    QPushButton *m_defaultButton = nullptr;
+    QLineEdit *m_selectAllOnRelease = nullptr;
+    QObject *m_chartPressed = nullptr;
+    const QEvent *m_keyUpSeen = nullptr;
+    bool m_inLostFocus = false;
+    bool m_eatMouseEvent = false;
+    bool m_unloading = false;
+};

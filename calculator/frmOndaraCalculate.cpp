@@ -1,0 +1,259 @@
+#include "frmOndara.h"
+
+#include "ChartView.h"
+#include "MessageBox.h"
+#include "PriceText.h"
+#include "WaveCalc.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+// The road of one calculation: market direction and wave basis, Calculate
+// with its checks, and the decimal or fraction display of its results.
+
+using ondara::ChartLabel;
+using ondara::LabelFor;
+using ondara::LabelRole;
+using ondara::Mask;
+using ondara::WaveState;
+using ondara::maskString;
+using ondara::readPrice;
+
+namespace {
+
+const QString NotANumber = QStringLiteral("Not a number");
+const QString NotAFraction = QStringLiteral("Not a Fraction");
+const QString Ondara = QStringLiteral("Ondara");
+
+// The twelve price labels of a direction and the number each stands for.
+struct ShownPrice {
+    LabelRole role;
+    double WaveState::*value;
+};
+constexpr ShownPrice shownPrices[] = {
+    {LabelRole::Start, &WaveState::dblWaveStart},   {LabelRole::End1, &WaveState::dblWaveEnd},
+    {LabelRole::Ret38, &WaveState::dblRet38},       {LabelRole::Ret50, &WaveState::dblRet50},
+    {LabelRole::Ret62, &WaveState::dblRet62},       {LabelRole::Ret75, &WaveState::dblRet75},
+    {LabelRole::Wav3Point, &WaveState::dblWav3Point}, {LabelRole::Wav3Target, &WaveState::dblWav3Target},
+    {LabelRole::Wav3Ext, &WaveState::dblWav3Ext},   {LabelRole::Wav5Point, &WaveState::dblWav5Point},
+    {LabelRole::Wav5Target, &WaveState::dblWav5Target}, {LabelRole::Wav5Ext, &WaveState::dblWav5Ext},
+};
+
+} // namespace
+
+// ---- Market direction and wave basis ----
+
+void frmOndara::cmdMarket_Click(int Index)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             cboSymbols, cmdAction[0], cmdAction[1], cmdAction[2], cmdDecFrac, cmdUseWave, cmdCalc,
+             TxtWavStart, TxtWavEnd})
+        control->setEnabled(true);
+
+    const bool bull = Index == 0;
+    using L = ChartLabel;
+    static constexpr ChartLabel bearSet[] = {
+        L::lblStartDn, L::lblEnd1Dn, L::picBullRetrace, L::lblRetDnLow, L::lblRetDnMid,
+        L::lblRetDnHigh, L::lblRetDnTop, L::lblWav3DnHigh, L::lblTgtWav3Dn, L::lblWav3DnExt,
+        L::lblWav5DnHigh, L::lblTgtWav5Dn, L::lblWav5DnExt};
+    static constexpr ChartLabel bullSet[] = {
+        L::lblStartUp, L::lblEnd1Up, L::picBearRetrace, L::lblRetLow, L::lblRetMid,
+        L::lblRetHigh, L::lblRetTop, L::lblWav3High, L::lblTgtWav3Up, L::lblWav3Ext,
+        L::lblWav5High, L::lblTgtWav5Up, L::lblWav5Ext};
+    const auto &otherSet = bull ? bearSet : bullSet;
+    for (ChartLabel id : otherSet)
+        Picture1->setVisible(id, false);
+
+    if (bull) {
+        setButtonPicture(cmdUseWave, optUse1->isChecked() ? QStringLiteral("usewave1.gif")
+                                                          : QStringLiteral("usewave3.gif"));
+        setButtonPicture(cmdCalc, QStringLiteral("arrowup.gif"));
+        Picture1->setPicture(QStringLiteral("wave5up.gif"));
+        setButtonPicture(cmdMarket[0], QStringLiteral("bullgreen.gif"));
+        setButtonPicture(cmdMarket[1], QStringLiteral("bearmarket.gif"));
+        setButtonPicture(cmdHelp, QStringLiteral("HelpGreen.bmp"));
+    } else {
+        setButtonPicture(cmdUseWave, optUse1->isChecked() ? QStringLiteral("usewave1bear.gif")
+                                                          : QStringLiteral("usewave3bear.gif"));
+        setButtonPicture(cmdCalc, QStringLiteral("arrowdn.gif"));
+        Picture1->setPicture(QStringLiteral("wave5down.gif"));
+        setButtonPicture(cmdMarket[1], QStringLiteral("bearred.gif"));
+        setButtonPicture(cmdMarket[0], QStringLiteral("bullmarket.gif"));
+        setButtonPicture(cmdHelp, QStringLiteral("HelpRed.bmp"));
+    }
+    m_state.bBullMarket = bull;
+
+    // Prices that contradict the new direction are cleared silently; they are
+    // compared as the prices they denote, not as texts.
+    const QString start = TxtWavStart->text();
+    const QString end = TxtWavEnd->text();
+    if (!start.isEmpty() && !end.isEmpty()) {
+        const auto startPrice = readPrice(start);
+        const auto endPrice = readPrice(end);
+        if (startPrice && endPrice && (bull ? *startPrice > *endPrice : *startPrice < *endPrice)) {
+            TxtWavStart->setText(QString());
+            TxtWavEnd->setText(QString());
+        }
+    }
+    TxtWavStart->setFocus(Qt::OtherFocusReason);
+}
+
+void frmOndara::cmdUseWave_Click()
+{
+    const bool bull = m_state.bBullMarket;
+    if (m_state.bUseWave1) {
+        setButtonPicture(cmdUseWave, bull ? QStringLiteral("usewave3.gif") : QStringLiteral("usewave3bear.gif"));
+        setButtonToolTip(cmdUseWave, QStringLiteral("Use Wave 1"));
+        m_state.bUseWave1 = false;
+        optUse3->setChecked(true);
+    } else {
+        setButtonPicture(cmdUseWave, bull ? QStringLiteral("usewave1.gif") : QStringLiteral("usewave1bear.gif"));
+        setButtonToolTip(cmdUseWave, QStringLiteral("Use Wave 3"));
+        m_state.bUseWave1 = true;
+        optUse1->setChecked(true);
+    }
+}
+
+// ---- Decimal and fraction display ----
+
+void frmOndara::cmdDecFrac_Click()
+{
+    if (m_state.bShowFractions) {
+        setButtonPicture(cmdDecFrac, QStringLiteral("dispdec.gif"));
+        setButtonToolTip(cmdDecFrac, QStringLiteral("Display Fractions"));
+        optDec_Click();
+        m_state.bShowFractions = false;
+    } else {
+        setButtonPicture(cmdDecFrac, QStringLiteral("dispfrac.gif"));
+        setButtonToolTip(cmdDecFrac, QStringLiteral("Display Decimals"));
+        optFrac_Click();
+        m_state.bShowFractions = true;
+    }
+}
+
+void frmOndara::optDec_Click()
+{
+    fraDecFracs->setTitle(QStringLiteral("Decimals"));
+    if (TxtWavStart->text().isEmpty() || TxtWavEnd->text().isEmpty())
+        return;
+    const bool bull = m_state.bBullMarket;
+    for (const ShownPrice &price : shownPrices) {
+        if (const auto text = ondara::FormatGeneral(m_state.*price.value))
+            Picture1->setText(LabelFor(price.role, bull), *text);
+    }
+}
+
+void frmOndara::optFrac_Click()
+{
+    fraDecFracs->setTitle(QStringLiteral("Fractions"));
+    if (TxtWavStart->text().isEmpty() || TxtWavEnd->text().isEmpty())
+        return;
+    const bool bull = m_state.bBullMarket;
+    for (const ShownPrice &price : shownPrices) {
+        const ChartLabel id = LabelFor(price.role, bull);
+        // A label that does not show a decimal (never filled, or already a
+        // fraction) is left as it is.
+        if (const auto shown = ondara::ParseNumber(Picture1->text(id)))
+            Picture1->setText(id, ondara::Num2Frac(*shown));
+    }
+}
+
+// ---- Calculate ----
+
+void frmOndara::cmdCalc_Click()
+{
+    const QString startText = TxtWavStart->text();
+    const QString endText = TxtWavEnd->text();
+    if (startText.isEmpty() || endText.isEmpty())
+        return;
+
+    // A click on the button itself means the chart no longer stands for the
+    // saved symbol picked in the watch list.
+    if (const QWidget *focus = focusWidget(); focus && focus->objectName() == QLatin1String("cmdCalc"))
+        cboSymbols->setCurrentIndex(-1);
+
+    const auto start = readPrice(startText);
+    if (!start) {
+        ondara::showMessage(this, QStringLiteral("Error: Wave Start is not a valid number."), NotANumber,
+                            QMessageBox::Warning);
+        return;
+    }
+    m_state.dblWaveStart = *start;
+    const auto end = readPrice(endText);
+    if (!end) {
+        ondara::showMessage(this, QStringLiteral("Error: Wave End is not a valid number."), NotANumber,
+                            QMessageBox::Warning);
+        return;
+    }
+    m_state.dblWaveEnd = *end;
+
+    if (m_state.dblWaveStart == ondara::FracErrorValue) {
+        ondara::showMessage(this, QStringLiteral("Error: Wave Start does not contain a proper fraction."),
+                            NotAFraction, QMessageBox::Warning);
+        return;
+    }
+    if (m_state.dblWaveEnd == ondara::FracErrorValue) {
+        ondara::showMessage(this, QStringLiteral("Error: Wave End does not contain a proper fraction."),
+                            NotAFraction, QMessageBox::Warning);
+        return;
+    }
+
+    const bool bull = m_state.bBullMarket;
+    if (bull && !(m_state.dblWaveStart < m_state.dblWaveEnd)) {
+        ondara::showMessage(
+            this, QStringLiteral("In a Bull market, the wave start point must be less than the wave end point."),
+            Ondara, QMessageBox::Information);
+        TxtWavStart->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!bull && !(m_state.dblWaveStart > m_state.dblWaveEnd)) {
+        ondara::showMessage(
+            this,
+            QStringLiteral("In a Bear market, the wave start point must be greater than the wave end point."),
+            Ondara, QMessageBox::Information);
+        TxtWavStart->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    const bool useWave1 = wave1Basis();
+    if (!ondara::LevelsInRange(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1)) {
+        ondara::showMessage(this, QStringLiteral("Error: The levels of these prices are too large to show."),
+                            NotANumber, QMessageBox::Warning);
+        return;
+    }
+
+    // The start and end labels show the prices as read, so a fraction still in
+    // a field (Enter pressed before leaving it) appears as its price.
+    const auto label = [bull](LabelRole role) { return LabelFor(role, bull); };
+    Picture1->setText(label(LabelRole::Start), maskString(m_state.dblWaveStart, Mask::HashDot00));
+    Picture1->setVisible(label(LabelRole::Start), true);
+    const ChartLabel wav3Point = label(LabelRole::Wav3Point);
+    if (useWave1) {
+        Picture1->setText(label(LabelRole::End1), maskString(m_state.dblWaveEnd, Mask::HashDot00));
+        Picture1->setVisible(label(LabelRole::End1), true);
+        Picture1->setVisible(wav3Point, false);
+        Picture1->placeWave3Point(bull, true);
+        Picture1->setLabelToolTip(wav3Point, QStringLiteral("Wave 3 low point"));
+    } else {
+        Picture1->setText(wav3Point, maskString(m_state.dblWaveEnd, Mask::HashDot00));
+        Picture1->placeWave3Point(bull, false);
+        Picture1->setLabelToolTip(wav3Point, QStringLiteral("Wave 3 end point"));
+        Picture1->setVisible(wav3Point, true);
+        for (LabelRole role : {LabelRole::End1, LabelRole::Wav3Target, LabelRole::Wav3Ext, LabelRole::Ret38,
+                               LabelRole::Ret50, LabelRole::Ret62, LabelRole::Ret75})
+            Picture1->setText(label(role), "0");
+        for (LabelRole role : {LabelRole::End1, LabelRole::RetracePicture, LabelRole::Ret38, LabelRole::Ret50,
+                               LabelRole::Ret62, LabelRole::Ret75})
+            Picture1->setVisible(label(role), false);
+    }
+
+    CalcWaveTarget();
+    if (useWave1)
+        CalcRetracement();
+    if (m_state.bShowFractions)
+        optFrac_Click();
+}
+

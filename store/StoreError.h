@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace ondara {
+
+// What every failure of the store throws. The windows show number() and
+// description() in their "Error #" messages, so number() is SQLite's primary
+// result code when SQLite failed, and one of the constants below when the store
+// itself refused. The constants keep the numbers the Jet engine gave the same
+// failures; SQLite's codes are all below 256, so the two never collide.
+class StoreError : public std::runtime_error
+{
+public:
+    static constexpr int EngineError = 3000; // the SQL layer failed without an SQLite code
+    static constexpr int UpdateWithoutAddNew = 3020;
+    static constexpr int NoCurrentRecord = 3021;
+    static constexpr int FileNotFound = 3024;
+    static constexpr int NotUpdatable = 3027;
+    static constexpr int CannotCreate = 3044;
+    static constexpr int CannotOpen = 3051;
+    static constexpr int QuerySyntax = 3075;
+    static constexpr int ConditionSyntax = 3077;
+    static constexpr int NoTable = 3078;
+    static constexpr int FieldNotUpdatable = 3164;
+    static constexpr int RecordDeleted = 3167;
+    static constexpr int FileExists = 3204;
+    static constexpr int ItemNotFound = 3265;
+    static constexpr int Closed = 3420;
+
+    StoreError(int number, const QString &description)
+        : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
+    {
+    }
+
+    int number() const noexcept { return m_number; }
+    QString description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+} // namespace ondara

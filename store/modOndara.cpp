@@ -1,0 +1,257 @@
+#include "modOndara.h"
+
+#include "SchemaSql.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSqlError>
+#include <QUrl>
+
+namespace ondara {
+
+DatabaseHandle gdbSymbols;
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcStore, "ondara.store")
+
+// SQLite's primary result codes that the open reports in words of its own.
+enum SqliteCode { SqliteBusy = 5, SqliteCorrupt = 11, SqliteCantOpen = 14, SqliteNotADatabase = 26 };
+
+// The driver reports extended codes (2067 for a duplicate key); users and callers
+// get the primary code, the text says the rest. -1 when SQLite gave no code.
+int sqliteCode(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? (code & 0xff) : -1;
+}
+
+QString sqliteText(const QSqlError &error)
+{
+    return error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+}
+
+// "ondara.mdb in /home/user/.local/share/ondara"
+QString fileInFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return QStringLiteral("%1 in %2").arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
+}
+
+// Failures of the open and of the first read, worded for the person who has to fix the file.
+StoreError openFailure(const QString &path, const QSqlError &error)
+{
+    const int code = sqliteCode(error);
+    const QString file = fileInFolder(path);
+    const QString detail = sqliteText(error);
+    switch (code) {
+    case SqliteNotADatabase:
+        return StoreError(code, QStringLiteral("The file %1 is not a database.").arg(file));
+    case SqliteBusy:
+        return StoreError(code, QStringLiteral("The file %1 is locked by another program (%2).").arg(file, detail));
+    case SqliteCorrupt:
+        return StoreError(code, QStringLiteral("The file %1 is damaged (%2).").arg(file, detail));
+    case -1:
+        return StoreError(StoreError::CannotOpen, QStringLiteral("The file %1 could not be opened (%2).").arg(file, detail));
+    case SqliteCantOpen:
+        return StoreError(code, QStringLiteral("The file %1 could not be opened (%2).").arg(file, detail));
+    default:
+        return StoreError(code, QStringLiteral("The file %1 could not be read (%2).").arg(file, detail));
+    }
+}
+
+// mode=rw in a file: URI is the one way to have SQLite open a file without ever creating it.
+QString readWriteUri(const QString &absolutePath)
+{
+    return QStringLiteral("file://") + QString::fromLatin1(QUrl::toPercentEncoding(absolutePath, "/"))
+        + QStringLiteral("?mode=rw");
+}
+
+QString nextConnectionName()
+{
+    static quint64 opened = 0;
+    return QStringLiteral("ondara-store-%1").arg(++opened);
+}
+
+// Qt's list of connections is torn down before this library's globals, so the
+// shared connection has to go while the application object still exists.
+void releaseSharedDatabase()
+{
+    gdbSymbols.reset();
+}
+
+} // namespace
+
+Database::Database(const QString &absolutePath)
+    : m_path(absolutePath), m_connectionName(nextConnectionName())
+{
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        throw StoreError(StoreError::CannotOpen,
+                         QStringLiteral("The file %1 cannot be opened: Qt's SQLite driver is not installed.")
+                             .arg(fileInFolder(absolutePath)));
+    }
+    QSqlError error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        db.setDatabaseName(readWriteUri(absolutePath));
+        if (db.open())
+            return;
+        error = db.lastError();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    throw openFailure(absolutePath, error);
+}
+
+Database::~Database()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+QSqlQuery Database::prepare(const QString &sql) const
+{
+    QSqlQuery query(connection());
+    query.setForwardOnly(true); // rows are read once, front to back; Qt then keeps no copy
+    if (!query.prepare(sql))
+        fail(query);
+    return query;
+}
+
+void Database::exec(QSqlQuery &query) const
+{
+    if (!query.exec())
+        fail(query);
+}
+
+void Database::fail(const QSqlQuery &query) const
+{
+    const QSqlError error = query.lastError();
+    qCWarning(lcStore).noquote() << "Statement failed on" << m_path << "-" << query.lastQuery() << "-"
+                                 << error.nativeErrorCode() << sqliteText(error);
+    const int code = sqliteCode(error);
+    throw StoreError(code < 0 ? StoreError::EngineError : code, sqliteText(error));
+}
+
+void Database::inTransaction(const std::function<void()> &work) const
+{
+    // IMMEDIATE takes the write lock first, so another program's lock is met in
+    // one bounded wait here and never halfway through the work.
+    QSqlQuery begin = prepare(QStringLiteral("BEGIN IMMEDIATE"));
+    exec(begin);
+    try {
+        work();
+        QSqlQuery commit = prepare(QStringLiteral("COMMIT"));
+        exec(commit);
+    } catch (...) {
+        QSqlQuery rollback(connection());
+        // After some failures (a full disk) SQLite has already rolled back; nothing is left to undo then.
+        if (!rollback.exec(QStringLiteral("ROLLBACK")))
+            qCDebug(lcStore) << "Rollback:" << rollback.lastError().text();
+        throw;
+    }
+}
+
+void Database::requireSymbolsTable() const
+{
+    // SQLite reads nothing at open, so this first read is what finds out what the file is.
+    QSqlQuery probe(connection());
+    probe.setForwardOnly(true);
+    if (!probe.prepare(
+            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE")))
+        throw openFailure(m_path, probe.lastError());
+    probe.addBindValue(QStringLiteral("tblSymbols"));
+    if (!probe.exec() || !probe.next())
+        throw openFailure(m_path, probe.lastError());
+    if (probe.value(0).toInt() == 0) {
+        throw StoreError(StoreError::NoTable,
+                         QStringLiteral("The file %1 has no table tblSymbols.").arg(fileInFolder(m_path)));
+    }
+    probe.finish();
+
+    QSqlQuery columns(connection());
+    if (!columns.prepare(QStringLiteral("SELECT ID, Symbol, Date, Time, W1Start, W1End, W3Target, W3Ext, "
+                                        "W5Target, W5Ext FROM tblSymbols"))) {
+        throw StoreError(StoreError::ItemNotFound,
+                         QStringLiteral("The table tblSymbols of the file %1 lacks a column (%2).")
+                             .arg(fileInFolder(m_path), sqliteText(columns.lastError())));
+    }
+}
+
+void OpenDB()
+{
+    qRemovePostRoutine(releaseSharedDatabase);
+    qAddPostRoutine(releaseSharedDatabase);
+    gdbSymbols = openDatabase(QDir::current().absoluteFilePath(QStringLiteral("ondara.mdb")));
+}
+
+DatabaseHandle openDatabase(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString absolute = info.absoluteFilePath();
+    if (!info.exists()) {
+        throw StoreError(StoreError::FileNotFound, QStringLiteral("The file %1 was not found in %2.")
+                                                       .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())));
+    }
+    if (info.isDir()) {
+        throw StoreError(StoreError::CannotOpen,
+                         QStringLiteral("%1 is a folder, not a database file.").arg(fileInFolder(absolute)));
+    }
+    DatabaseHandle db(new Database(absolute));
+    db->requireSymbolsTable();
+    return db;
+}
+
+QString schemaSql()
+{
+    return QString::fromUtf8(generated::SchemaSql).trimmed();
+}
+
+void createDatabase(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString absolute = info.absoluteFilePath();
+    const auto alreadyThere = [&] {
+        return StoreError(StoreError::FileExists, QStringLiteral("The file %1 already exists.").arg(fileInFolder(absolute)));
+    };
+    if (info.exists() || info.isSymLink())
+        throw alreadyThere();
+    // NewOnly also fails for a file that appears after the look above, so nothing
+    // that was there is ever overwritten.
+    QFile file(absolute);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (QFileInfo::exists(absolute))
+            throw alreadyThere();
+        throw StoreError(StoreError::CannotCreate, QStringLiteral("The file %1 could not be created (%2).")
+                                                       .arg(fileInFolder(absolute), file.errorString()));
+    }
+    file.close();
+    try {
+        Database db(absolute);
+        db.inTransaction([&db] {
+            for (const QString &statement : schemaSql().split(u';')) {
+                if (statement.trimmed().isEmpty())
+                    continue;
+                QSqlQuery query = db.prepare(statement);
+                db.exec(query);
+            }
+        });
+    } catch (...) {
+        QFile::remove(absolute);
+        throw;
+    }
+}
+
+} // namespace ondara

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "StoreError.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace ondara {
+
+class Database;
+using DatabaseHandle = std::shared_ptr<Database>;
+
+DatabaseHandle openDatabase(const QString &path);
+void createDatabase(const QString &path);
+
+// One open connection to a file of saved calculations. Each object has a
+// connection of its own under a unique name, so the file can be open twice (the
+// report window opens it again) and a record set keeps working on the
+// connection it came from after the shared handle has moved on. Record sets
+// hold the handle, so the connection lives as long as the last of them.
+class Database
+{
+public:
+    // How long a statement waits for another program's lock before it fails.
+    static constexpr int BusyTimeoutMs = 2000;
+
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    QString path() const { return m_path; }
+    QString connectionName() const { return m_connectionName; }
+    QSqlDatabase connection() const;
+
+    // Every statement of the store runs through these, so each failure is
+    // logged with its SQL and thrown with SQLite's code and text.
+    QSqlQuery prepare(const QString &sql) const;
+    void exec(QSqlQuery &query) const;
+    [[noreturn]] void fail(const QSqlQuery &query) const;
+
+    // Runs work as one write transaction: all of it is stored, or on any throw none of it.
+    void inTransaction(const std::function<void()> &work) const;
+
+private:
+    explicit Database(const QString &absolutePath);
+    void requireSymbolsTable() const;
+
+    friend DatabaseHandle openDatabase(const QString &path);
+    friend void createDatabase(const QString &path);
+
+    QString m_path;
+    QString m_connectionName;
+};
+
+// The open database that every record set of the program is opened on. Empty
+// until OpenDB first succeeds.
+extern DatabaseHandle gdbSymbols;
+
+// Opens "ondara.mdb" in the current directory into gdbSymbols, replacing what it
+// held. Throws StoreError and leaves gdbSymbols as it was when the file cannot be opened.
+void OpenDB();
+
+// Opens an existing file of saved calculations for reading and writing. The file
+// is never created or changed here: a missing or unreadable file, a file that
+// is not a database and a database without tblSymbols each throw StoreError.
+DatabaseHandle openDatabase(const QString &path);
+
+// The statements that make an empty database (store/schema.sql).
+QString schemaSql();
+
+// Makes a new database with an empty tblSymbols at path. Throws StoreError if
+// anything is already there or the file cannot be written; leaves no file then.
+void createDatabase(const QString &path);
+
+} // namespace ondara
