@@ -7,14 +7,17 @@
 namespace ondara {
 namespace {
 
-// Where the program's own files live, relative to the executable, in the
-// build tree (bin/images) and in an installed prefix (bin/../share/ondara/images).
+// Where the program's own files live, relative to the executable: in the
+// build tree (bin/images) and in an installed prefix, where the program sits
+// in libexec/ondara and its files in share/ondara.
 QString findBesideProgram(const QString &subdir, const QString &bareName)
 {
     const QString appDir = QCoreApplication::applicationDirPath();
+    const QString tail = subdir + QLatin1Char('/') + bareName;
     const QString candidates[] = {
-        appDir + QLatin1Char('/') + subdir + QLatin1Char('/') + bareName,
-        appDir + QLatin1String("/../share/ondara/") + subdir + QLatin1Char('/') + bareName,
+        appDir + QLatin1Char('/') + tail,
+        appDir + QLatin1String("/../../share/ondara/") + tail,
+        appDir + QLatin1String("/../share/ondara/") + tail,
     };
     for (const QString &path : candidates) {
         if (QFileInfo(path).isFile())
