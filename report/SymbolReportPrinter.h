@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <stdexcept>
+
+class QPainter;
+class QPrinter;
+
+// The printed "Saved Symbols" table: a title, a heading line and one line per
+// row of the report's record set, laid out with tab stops as a line printer
+// would. The same routine prints on the system's printer and, in the tests, to
+// a PDF file, so what the user gets on paper is what the tests read back.
+namespace ondara {
+
+class RecordSet;
+
+// A print that could not be done, with the number and text of the Print Error box.
+class PrintError : public std::runtime_error
+{
+public:
+    static constexpr int NoPrinter = 9001;
+    static constexpr int CannotStart = 9002;
+    static constexpr int CannotAddPage = 9003;
+    static constexpr int CannotFinish = 9004;
+
+    PrintError(int number, const QString &description)
+        : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
+    {
+    }
+
+    int number() const noexcept { return m_number; }
+    QString description() const { return m_description; }
+
+private:
+    int m_number;
+    QString m_description;
+};
+
+// The fields of a row in print order; the ID is never printed.
+inline constexpr const char *PrintedFields[] = {"Symbol", "Date", "Time", "W1Start", "W1End",
+                                                "W3Target", "W3Ext", "W5Target", "W5Ext"};
+
+// The heading, tabs included.
+QString reportHeadingLine();
+
+// One row's line from its values as text, in PrintedFields order. A price of
+// fewer than eight characters is followed by one extra tab, so that columns
+// meet the tab stops eight character widths apart.
+QString reportRowLine(const QStringList &values);
+
+// The system's default printer. Throws PrintError(NoPrinter) when none is
+// installed, since Qt would otherwise print to a PDF file without a name.
+std::unique_ptr<QPrinter> systemPrinter();
+
+// Prints every row of records from its first, leaving it at its end. Prints
+// nothing, and does not start the printer, when records has no row. Throws
+// PrintError when the printer fails and StoreError when a row cannot be read.
+void printSymbolReport(QPrinter &printer, RecordSet &records);
+
+// Lines of text on the pages of a printer, each piece after a tab starting at
+// the next tab stop; a line that no longer fits goes to a new page.
+class TabbedPageWriter
+{
+public:
+    explicit TabbedPageWriter(QPrinter &printer);
+    ~TabbedPageWriter();
+    TabbedPageWriter(const TabbedPageWriter &) = delete;
+    TabbedPageWriter &operator=(const TabbedPageWriter &) = delete;
+
+    // Starts the document; throws PrintError(CannotStart).
+    void begin();
+    // Throws PrintError(CannotFinish).
+    void end();
+
+    void setFont(double pointSize, bool bold, bool underline);
+    // Throws PrintError(CannotAddPage).
+    void printLine(const QString &line);
+
+    // Tab stops are eight average character widths of the font in use, in
+    // the printer's own units, so they hold at any resolution.
+    double characterWidth() const;
+    double tabWidth() const;
+
+private:
+    QPrinter &m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    QFont m_font;
+    double m_y = 0;
+};
+
+} // namespace ondara

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPrinter;
+class QRadioButton;
+class QTimeEdit;
+class QToolButton;
+class QTreeView;
+class ReportListModel;
+class QDateEdit;
+
+namespace ondara {
+class RecordSet;
+class StoreError;
+}
+
+// The report window: lists the saved calculations filtered by a date range, a
+// time-of-day range and a set of symbols, sorted by date or by symbol; deletes
+// the selected ones and prints them as a table. It also holds the chart picture
+// that the calculator window captures, for printing or saving.
+//
+// Constructing it loads it: the database is opened again into the shared
+// handle and the first query is listed, so the calculator window creates it
+// hidden after its own database is open, and shows it with exec(). A database
+// that cannot be opened or read throws ondara::StoreError from the
+// constructor; failures after that are shown in a message box.
+class frmPrint : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmPrint(QWidget *parent = nullptr);
+    ~frmPrint() override;
+
+    // The query text of the record set that is open now. Writing "" makes the
+    // next rebuild reopen the record set even when the text is unchanged.
+    QString mstrOldSQL;
+
+    // The chart picture box: the caller puts the captured chart in it and sizes
+    // it to its picture before CentreChart.
+    QLabel *picChart() const { return m_picChart; }
+
+    // Centres the chart across the window, in the band above the filters.
+    void CentreChart();
+
+    // Builds the query from the filters and, when its text differs from
+    // mstrOldSQL, opens it and refills the list.
+    void RefreshQuery();
+
+    // The condition of the filters, appended to criteria. Returns true, with
+    // criteria emptied and the From date put back, when the From date is
+    // later than the To date.
+    bool BuildCriteria(QString &criteria);
+
+    // Appends the distinct symbols of the table to the symbol list.
+    void LoadSymbolList();
+
+    // Refills the list from the open record set and reloads the symbol list,
+    // keeping the symbols that were selected.
+    void RefreshList();
+
+    // Puts the columns and rows of records into listView, leaving records on
+    // its first row; the ID column is hidden.
+    static void FillListView(QTreeView &listView, ondara::RecordSet &records);
+
+    // Where the Print button prints; the system's default printer unless
+    // replaced. Throws ondara::PrintError when there is no usable printer.
+    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+    void setPrinterSource(PrinterSource source);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    enum class SymbolSelection { Keep, Clear };
+
+    void createControls();
+    void connectEvents();
+    void Form_Load();
+
+    void dtpDate_CloseUp();
+    void dtpTime_Change();
+    void lstSelectSymbols_Click();
+    void optSortDate_Click();
+    void optSortSymbol_Click();
+    void optChart_Click();
+    void optSymbols_Click();
+    void ListView1_Click();
+    void cmdSelectAll_Click();
+    void cmdDelete_Click();
+    void cmdPrint_Click();
+
+    // Right-button release on a control that has popup help; false until the
+    // help handlers join the window.
+    bool controlMouseUp(QWidget *control, Qt::MouseButton button);
+
+    void RefreshList(SymbolSelection selection);
+    void setListButtons(bool enabled);
+    int listRowCount() const;
+    void reportStoreError(const QString &procedure, const ondara::StoreError &error);
+
+    QString mstrSortOrder;
+    std::unique_ptr<ondara::RecordSet> mrsReport;
+    PrinterSource m_printerSource;
+
+    QGroupBox *fraShow = nullptr;
+    QGroupBox *fraDate = nullptr;
+    QLabel *lblDateFrom = nullptr;
+    QDateEdit *dtpDateFrom = nullptr;
+    QLabel *lblDateTo = nullptr;
+    QDateEdit *dtpDateTo = nullptr;
+    QGroupBox *fraTime = nullptr;
+    QLabel *lblTimeFrom = nullptr;
+    QTimeEdit *dtpTimeFrom = nullptr;
+    QLabel *lblTimeTo = nullptr;
+    QTimeEdit *dtpTimeTo = nullptr;
+    QLabel *lblSymbols = nullptr;
+    QListWidget *lstSelectSymbols = nullptr;
+    QGroupBox *fraSortBy = nullptr;
+    QRadioButton *optSortDate = nullptr;
+    QRadioButton *optSortSymbol = nullptr;
+    QGroupBox *fraPrint = nullptr;
+    QRadioButton *optChart = nullptr;
+    QRadioButton *optSymbols = nullptr;
+    QTreeView *ListView1 = nullptr;
+    QLabel *m_picChart = nullptr;
+    QToolButton *cmdSelectAll = nullptr;
+    QToolButton *cmdDelete = nullptr;
+    QToolButton *cmdPrint = nullptr;
+    QToolButton *cmdSave = nullptr;
+};
