@@ -7,8 +7,7 @@ set -eu
 build=$1
 src=$2
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-pid=0
+trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/first" >/dev/null
 mv "$work/first" "$work/prefix"
