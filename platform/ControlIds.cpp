@@ -1,13 +1,29 @@
 #include "ControlIds.h"
 
+#include <QHash>
 #include <QVariant>
 #include <QWidget>
 
 namespace ondara {
 namespace {
+
 constexpr char IdProperty[] = "_ondara_ctrl_id";
-constexpr char NextIdProperty[] = "_ondara_next_ctrl_id";
 constexpr int FirstId = 1001;
+
+// Identifiers belong to the window's design, not to one instance of it: a
+// window closed and opened again gives its controls the same numbers, as a
+// dialog resource would. Controls without a name are numbered per instance.
+struct WindowIds {
+    QHash<QString, int> byName;
+    int next = FirstId;
+};
+
+QHash<QString, WindowIds> &registry()
+{
+    static QHash<QString, WindowIds> windows;
+    return windows;
+}
+
 } // namespace
 
 int GetDlgCtrlID(QWidget *control)
@@ -17,10 +33,20 @@ int GetDlgCtrlID(QWidget *control)
     const QVariant existing = control->property(IdProperty);
     if (existing.isValid())
         return existing.toInt();
+
     QWidget *window = control->window();
-    const QVariant next = window->property(NextIdProperty);
-    const int id = next.isValid() ? next.toInt() : FirstId;
-    window->setProperty(NextIdProperty, id + 1);
+    const QString windowKey = window->objectName().isEmpty()
+                                  ? QString::number(quintptr(window), 16)
+                                  : window->objectName();
+    WindowIds &ids = registry()[windowKey];
+    const QString controlKey = control->objectName().isEmpty()
+                                   ? QStringLiteral("#") + QString::number(quintptr(control), 16)
+                                   : control->objectName();
+    int id = ids.byName.value(controlKey);
+    if (id == 0) {
+        id = ids.next++;
+        ids.byName.insert(controlKey, id);
+    }
     control->setProperty(IdProperty, id);
     return id;
 }

@@ -4,8 +4,9 @@ class QWidget;
 
 // Numeric control identifiers, as a desktop that keys popup help by control
 // gives them: each control gets the next number of its own top-level window
-// when first asked, and keeps it for the run. Controls of different windows
-// may share a number, which is why help lookups start at a pair of their own.
+// when first asked, and keeps it for the run, also in a later instance of the
+// same window. Controls of different windows may share a number, which is why
+// help lookups start at a pair of their own.
 namespace ondara {
 
 int GetDlgCtrlID(QWidget *control);

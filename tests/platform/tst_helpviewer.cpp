@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <memory>
+
 using namespace ondara;
 
 class TestHelpViewer : public QObject
@@ -52,17 +54,29 @@ void TestHelpViewer::cleanup()
 
 void TestHelpViewer::controlIdsStablePerWindow()
 {
-    QWidget first, second;
-    auto *a = new QPushButton(&first);
-    auto *b = new QPushButton(&first);
-    auto *c = new QPushButton(&second);
-    const int idA = GetDlgCtrlID(a);
-    const int idB = GetDlgCtrlID(b);
-    QVERIFY(idA != 0);
-    QVERIFY(idA != idB);
-    QCOMPARE(GetDlgCtrlID(a), idA);
+    const auto makeWindow = [](const QString &name) {
+        auto *window = new QWidget;
+        window->setObjectName(name);
+        for (const char *control : {"cmdOne", "cmdTwo"})
+            (new QPushButton(window))->setObjectName(QLatin1String(control));
+        return window;
+    };
+    const auto idOf = [](QWidget *window, const char *control) {
+        return GetDlgCtrlID(window->findChild<QWidget *>(QLatin1String(control)));
+    };
+    std::unique_ptr<QWidget> first(makeWindow(QStringLiteral("frmFirst")));
+    std::unique_ptr<QWidget> second(makeWindow(QStringLiteral("frmSecond")));
+    const int idOne = idOf(first.get(), "cmdOne");
+    const int idTwo = idOf(first.get(), "cmdTwo");
+    QVERIFY(idOne != 0);
+    QVERIFY(idOne != idTwo);
+    QCOMPARE(idOf(first.get(), "cmdOne"), idOne);
     // Numbering is per window, as the desktop gives it: windows may share numbers.
-    QCOMPARE(GetDlgCtrlID(c), idA);
+    QCOMPARE(idOf(second.get(), "cmdOne"), idOne);
+    // A later instance of a window, asked in another order, keeps the numbers.
+    first.reset(makeWindow(QStringLiteral("frmFirst")));
+    QCOMPARE(idOf(first.get(), "cmdTwo"), idTwo);
+    QCOMPARE(idOf(first.get(), "cmdOne"), idOne);
     QCOMPARE(GetDlgCtrlID(nullptr), 0);
 }
 
@@ -120,10 +134,17 @@ void TestHelpViewer::lookupStartsAtItsPair()
     QFETCH(int, startPair);
     QFETCH(int, topic);
 
+    // Fresh window names for each row: identifiers are kept per window name for the run.
+    static int windowCount = 0;
+    ++windowCount;
     QWidget calculator, report;
+    calculator.setObjectName(QStringLiteral("calculator%1").arg(windowCount));
+    report.setObjectName(QStringLiteral("report%1").arg(windowCount));
     std::array<QWidget *, HelpPairCount - 1> controls{};
-    for (int i = 0; i < 15; ++i)
+    for (int i = 0; i < 15; ++i) {
         controls[i] = new QPushButton(i < 10 ? &calculator : &report);
+        controls[i]->setObjectName(QStringLiteral("control%1").arg(i));
+    }
     FillHelpIDs(controls);
     QCOMPARE(HelpIDs[30], 0);
     QCOMPARE(HelpIDs[31], 0);
