@@ -26,6 +26,7 @@ public:
     static constexpr int CannotStart = 9002;
     static constexpr int CannotAddPage = 9003;
     static constexpr int CannotFinish = 9004;
+    static constexpr int InvalidPicture = 481;
 
     PrintError(int number, const QString &description)
         : std::runtime_error(description.toStdString()), m_number(number), m_description(description)

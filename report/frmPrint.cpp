@@ -1,5 +1,7 @@
 #include "frmPrint.h"
 
+#include "ChartPicture.h"
+#include "ContextHelp.h"
 #include "DataFiles.h"
 #include "LocaleFormat.h"
 #include "RecordSet.h"
@@ -12,6 +14,8 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,6 +46,7 @@ const QString DeselectAllTip = QStringLiteral("Deselect All");
 const QString PrintSymbolsCaption = QStringLiteral("Print Symbols");
 const QString PrintChartCaption = QStringLiteral("Print Chart");
 const QString DeleteTitle = QStringLiteral("Delete Symbols");
+const QString AppTitle = QStringLiteral("Ondara");
 
 QMessageBox::StandardButton showMessage(QWidget *parent, const QString &text, const QString &title,
                                         QMessageBox::Icon icon,
@@ -140,6 +145,10 @@ void frmPrint::createControls()
     dtpDateFrom = datePicker(QStringLiteral("dtpDateFrom"), fraDate);
     lblDateTo = named(new QLabel(QStringLiteral("To:"), fraDate), QStringLiteral("lblDateTo"));
     dtpDateTo = datePicker(QStringLiteral("dtpDateTo"), fraDate);
+    // A right click on the From date shows its popup help, not the editing menu.
+    dtpDateFrom->setContextMenuPolicy(Qt::PreventContextMenu);
+    if (auto *dateText = dtpDateFrom->findChild<QLineEdit *>())
+        dateText->setContextMenuPolicy(Qt::PreventContextMenu);
     lblDateFrom->setBuddy(dtpDateFrom);
     lblDateTo->setBuddy(dtpDateTo);
     auto *dateGrid = new QGridLayout(fraDate);
@@ -166,6 +175,8 @@ void frmPrint::createControls()
     lstSelectSymbols->setSelectionMode(QAbstractItemView::MultiSelection);
     lstSelectSymbols->setMinimumWidth(120);
     lstSelectSymbols->setFixedHeight(96);
+    lstSelectSymbols->setContextMenuPolicy(Qt::PreventContextMenu);
+    lstSelectSymbols->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     lblSymbols->setBuddy(lstSelectSymbols);
     auto *symbolColumn = new QVBoxLayout;
     symbolColumn->addWidget(lblSymbols);
@@ -246,6 +257,7 @@ void frmPrint::connectEvents()
     connect(cmdSelectAll, &QToolButton::clicked, this, &frmPrint::cmdSelectAll_Click);
     connect(cmdDelete, &QToolButton::clicked, this, &frmPrint::cmdDelete_Click);
     connect(cmdPrint, &QToolButton::clicked, this, &frmPrint::cmdPrint_Click);
+    connect(cmdSave, &QToolButton::clicked, this, &frmPrint::cmdSave_Click);
     // The controls with popup help; the mouse reaches two of them through an inner widget.
     const QList<QWidget *> helpControls{cmdSelectAll, cmdDelete, cmdPrint, cmdSave, dtpDateFrom,
                                         dtpDateFrom->findChild<QLineEdit *>(), lstSelectSymbols->viewport()};
@@ -281,6 +293,12 @@ bool frmPrint::eventFilter(QObject *watched, QEvent *event)
         if (watched == dtpDateFrom->calendarWidget() || watched == dtpDateTo->calendarWidget())
             QMetaObject::invokeMethod(this, &frmPrint::dtpDate_CloseUp, Qt::QueuedConnection);
         break;
+    case QEvent::MouseButtonPress:
+        // Qt drops the calendar down for any button pressed on the arrow; the
+        // right button is the From date's help, shown when it is released.
+        if (watched == dtpDateFrom && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+            return true;
+        break;
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (watched == ListView1->viewport() && mouse->button() == Qt::LeftButton) {
@@ -302,9 +320,28 @@ bool frmPrint::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-bool frmPrint::controlMouseUp(QWidget *, Qt::MouseButton)
+bool frmPrint::controlMouseUp(QWidget *control, Qt::MouseButton button)
 {
-    return false;
+    // Each search starts at the control's own pair, so an identifier that a
+    // calculator control shares cannot answer for it; the From date has no
+    // pair and searches the window's rows from the first.
+    int startPair = 0;
+    if (control == cmdSelectAll || control == dtpDateFrom)
+        startPair = HelpPairSelectAll;
+    else if (control == cmdDelete)
+        startPair = HelpPairDelete;
+    else if (control == cmdSave)
+        startPair = HelpPairSave;
+    else if (control == cmdPrint)
+        startPair = HelpPairPrint;
+    else if (control == lstSelectSymbols)
+        startPair = HelpPairSymbols;
+    return startPair != 0 && RightClickHelp(control, button, startPair);
+}
+
+std::array<QWidget *, 5> frmPrint::helpControls() const
+{
+    return {cmdSelectAll, cmdDelete, cmdSave, cmdPrint, lstSelectSymbols};
 }
 
 void frmPrint::resizeEvent(QResizeEvent *event)
@@ -315,6 +352,7 @@ void frmPrint::resizeEvent(QResizeEvent *event)
 
 void frmPrint::CentreChart()
 {
+    m_picChart->adjustSize();
     if (QLayout *windowLayout = layout())
         windowLayout->activate();
     const int filterTop = fraShow->mapTo(this, QPoint(0, 0)).y();
@@ -453,6 +491,9 @@ void frmPrint::RefreshList(SymbolSelection selection)
             lstSelectSymbols->setCurrentRow(scrolledTo, QItemSelectionModel::NoUpdate);
     }
     setListButtons(listRowCount() > 1);
+    // Print would otherwise wait for a click on a print mode before the list could be printed.
+    if (optSymbols->isChecked())
+        cmdPrint->setEnabled(listRowCount() > 0);
 }
 
 int frmPrint::listRowCount() const
@@ -564,10 +605,11 @@ void frmPrint::setPrinterSource(PrinterSource source)
 
 void frmPrint::cmdPrint_Click()
 {
-    // The chart prints with the chart capture; only the table prints here.
-    if (!optSymbols->isChecked())
-        return;
     try {
+        if (!optSymbols->isChecked()) {
+            printChart(*m_printerSource(), m_picChart->pixmap());
+            return;
+        }
         if (!mrsReport || mrsReport->recordCount() == 0)
             return;
         const std::unique_ptr<QPrinter> printer = m_printerSource();
@@ -579,6 +621,40 @@ void frmPrint::cmdPrint_Click()
         showMessage(this, QStringLiteral("cmdPrint_Click - Error #%1 %2").arg(error.number()).arg(error.description()),
                     QStringLiteral("Print Error"), QMessageBox::Critical);
     }
+}
+
+void frmPrint::cmdSave_Click()
+{
+    // Qt's own dialog, the same on every desktop; the overwrite question is the window's.
+    QFileDialog cdlSave(this);
+    cdlSave.setObjectName(QStringLiteral("cdlSave"));
+    cdlSave.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    cdlSave.setAcceptMode(QFileDialog::AcceptSave);
+    cdlSave.setFileMode(QFileDialog::AnyFile);
+    cdlSave.setNameFilter(QStringLiteral("Bitmap (*.bmp)"));
+    cdlSave.setDefaultSuffix(QStringLiteral("bmp"));
+
+    QString path;
+    for (;;) {
+        if (cdlSave.exec() != QDialog::Accepted || cdlSave.selectedFiles().isEmpty())
+            return;
+        path = cdlSave.selectedFiles().constFirst();
+        if (!QFileInfo::exists(path))
+            break;
+        if (showMessage(this, QStringLiteral("That file already exists. Overwrite it?"),
+                        QStringLiteral("Overwrite File"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::No)
+            == QMessageBox::Yes)
+            break;
+    }
+    try {
+        saveChartBitmap(m_picChart->pixmap(), path);
+    } catch (const SaveError &error) {
+        showMessage(this, QStringLiteral("Error #%1: %2").arg(error.number()).arg(error.description()), AppTitle,
+                    QMessageBox::NoIcon);
+        return;
+    }
+    close();
 }
 
 void frmPrint::reportStoreError(const QString &procedure, const StoreError &error)

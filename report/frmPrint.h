@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -25,7 +26,7 @@ class StoreError;
 // The report window: lists the saved calculations filtered by a date range, a
 // time-of-day range and a set of symbols, sorted by date or by symbol; deletes
 // the selected ones and prints them as a table. It also holds the chart picture
-// that the calculator window captures, for printing or saving.
+// that the calculator window captures, for printing or saving as a bitmap.
 //
 // Constructing it loads it: the database is opened again into the shared
 // handle and the first query is listed, so the calculator window creates it
@@ -44,12 +45,17 @@ public:
     // next rebuild reopen the record set even when the text is unchanged.
     QString mstrOldSQL;
 
-    // The chart picture box: the caller puts the captured chart in it and sizes
-    // it to its picture before CentreChart.
+    // The chart picture box: the caller puts the captured chart in it and then
+    // calls CentreChart, which sizes the box to its picture.
     QLabel *picChart() const { return m_picChart; }
 
-    // Centres the chart across the window, in the band above the filters.
+    // Sizes the chart to its picture and centres it across the window, in the
+    // band above the filters.
     void CentreChart();
+
+    // The window's rows of the popup-help table, in pair order: Select All,
+    // Delete, Save, Print and the symbol list.
+    std::array<QWidget *, 5> helpControls() const;
 
     // Builds the query from the filters and, when its text differs from
     // mstrOldSQL, opens it and refills the list.
@@ -98,9 +104,10 @@ private:
     void cmdSelectAll_Click();
     void cmdDelete_Click();
     void cmdPrint_Click();
+    void cmdSave_Click();
 
-    // Right-button release on a control that has popup help; false until the
-    // help handlers join the window.
+    // A mouse button released on a control that has popup help; true when it
+    // showed the help.
     bool controlMouseUp(QWidget *control, Qt::MouseButton button);
 
     void RefreshList(SymbolSelection selection);
