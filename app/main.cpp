@@ -1,5 +1,5 @@
 #include "DataFiles.h"
-#include "frmOndara.h"
+#include "OndaraStart.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,8 +12,5 @@ int main(int argc, char *argv[])
     QPixmap icon;
     if (ondara::loadPicture(QStringLiteral("ondara.png"), icon))
         QApplication::setWindowIcon(QIcon(icon));
-
-    frmOndara window;
-    window.show();
-    return app.exec();
+    return ondara::runOndara(app);
 }

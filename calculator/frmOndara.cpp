@@ -2,17 +2,24 @@
 
 #include "ChartView.h"
 #include "DataFiles.h"
+#include "RecordSet.h"
+#include "WatchListModel.h"
 #include "WaveCalc.h"
+#include "frmPrint.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
@@ -51,10 +58,11 @@ frmOndara::frmOndara(QWidget *parent)
     setTabOrder(TxtWavStart, TxtWavEnd);
     setTabOrder(TxtWavEnd, cmdCalc);
 
-    // Key preview, the price fields' focus rules and the chart's mouse handlers
-    // all need to see events before the controls do.
-    qApp->installEventFilter(this);
     Form_Load();
+    // Key preview, the price fields' focus rules and the chart's mouse handlers
+    // all need to see events before the controls do. Installed once the load
+    // has succeeded, so a window that failed to load leaves no filter behind.
+    qApp->installEventFilter(this);
 }
 
 frmOndara::~frmOndara()
@@ -144,13 +152,26 @@ void frmOndara::buildBottomRow()
     cboSymbols->setObjectName(QStringLiteral("cboSymbols"));
     cboSymbols->setEditable(true);
     cboSymbols->setInsertPolicy(QComboBox::NoInsert);
+    cboSymbols->setModel(new WatchListModel(cboSymbols));
+    // What the user types is a new symbol, never a saved entry completed for them.
+    cboSymbols->setCompleter(nullptr);
+    // Sized here, so the box never measures thousands of entries for a size hint.
+    cboSymbols->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto *list = qobject_cast<QListView *>(cboSymbols->view()))
+        list->setUniformItemSizes(true);
+    // The entries line up in columns only in a fixed-pitch font; a machine
+    // without Courier New gets its own fixed-pitch font.
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);
+    if (!QFontInfo(fixed).fixedPitch())
+        fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     cboSymbols->setFont(fixed);
     const int comboWidth = WindowWidth - 2 * Margin - 3 * (BottomButton + 2);
     cboSymbols->setGeometry(Margin, BottomRowTop + 1, comboWidth, BottomButton - 2);
     cboSymbols->setEnabled(false);
+    connect(cboSymbols, &QComboBox::activated, this, &frmOndara::cboSymbols_Click);
+    connect(cboSymbols->lineEdit(), &QLineEdit::textEdited, this, &frmOndara::symbolsTextEdited);
 
     const QString names[] = {QStringLiteral("Add Symbol"), QStringLiteral("Delete Symbol"),
                              QStringLiteral("Print Chart")};
@@ -249,6 +270,14 @@ bool frmOndara::CalcRetracement()
 void frmOndara::Form_Load()
 {
     m_state.bUseWave1 = true;
+    ondara::OpenDB();
+    mrsSymbols = ondara::RecordSet::open(ondara::gdbSymbols,
+                                         QStringLiteral("SELECT * FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC;"));
+    m_symbolsJustOpened = true;
+    LoadWatchList();
+    // The report window loads now, while hidden: it opens the database again
+    // and takes over the shared handle; mrsSymbols keeps the connection it has.
+    m_frmPrint = new frmPrint(this);
     Picture1->setPicture(QStringLiteral("wavesplash.jpg"));
 }
 
@@ -268,13 +297,6 @@ void frmOndara::Form_KeyUp(int KeyCode, int Shift)
 void frmOndara::cmdHelp_Click()
 {
     // The context help sends itself F1 from here.
-}
-
-void frmOndara::cmdAction_Click(int Index)
-{
-    // Add Symbol, Delete Symbol and Print Chart belong to the watch list and
-    // the report window.
-    Q_UNUSED(Index);
 }
 
 void frmOndara::closeEvent(QCloseEvent *event)
@@ -357,6 +379,16 @@ bool frmOndara::eventFilter(QObject *watched, QEvent *event)
         break;
     }
 
+    if (watched == cboSymbols && type == QEvent::FocusOut) {
+        // Its own list popping up, or another window taking over, is no leaving.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const QWidget *next = QApplication::focusWidget();
+        const bool intoOwnList = next && next->window() == cboSymbols->view()->window();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !intoOwnList
+            && !m_unloading)
+            cboSymbols_LostFocus();
+        return false;
+    }
     if (watched == TxtWavStart || watched == TxtWavEnd)
         return filterPriceField(static_cast<QLineEdit *>(watched), event);
     if (watched == Picture1) {

@@ -3,13 +3,18 @@
 #include "ChartLabels.h"
 #include "WaveState.h"
 
+#include <QList>
+#include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <initializer_list>
+#include <memory>
 
 class ChartView;
+class frmPrint;
 class QButtonGroup;
 class QComboBox;
 class QEvent;
@@ -19,6 +24,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace ondara {
+class RecordSet;
+class StoreError;
+}
 
 // The calculator window: the main and start-up window of the program. It takes
 // the two prices of the measured wave and the user's choices of market
@@ -31,6 +41,8 @@ class frmOndara : public QWidget
     Q_OBJECT
 
 public:
+    // Loads the window: a database that cannot be opened or read throws
+    // ondara::StoreError, and no window comes to exist.
     explicit frmOndara(QWidget *parent = nullptr);
     ~frmOndara() override;
 
@@ -55,9 +67,17 @@ public slots:
     void cmdDecFrac_Click();
     void optDec_Click();
     void optFrac_Click();
-    void cmdCalc_Click();
+    // True when it accepted both prices and drew the chart from them.
+    bool cmdCalc_Click();
     void cmdHelp_Click();
     void cmdAction_Click(int Index);
+
+    void AddSymbol();
+    void DeleteSymbol();
+    void LoadWatchList();
+    void cboSymbols_Click();
+    void cboSymbols_Change();
+    void cboSymbols_LostFocus();
 
     void TxtWavStart_Change();
     void TxtWavStart_GotFocus();
@@ -117,6 +137,14 @@ private:
     bool filterChartEvent(ondara::ChartLabel id, QEvent *event);
     bool belongsHere(QObject *object) const;
 
+    // The watch list's helpers.
+    void symbolsTextEdited();
+    bool findSavedRow(int id);
+    void setWatchListEntries(QStringList texts, QList<int> ids);
+    void reportWatchListError(const QString &procedure, const QString &separator,
+                              const ondara::StoreError &error, QMessageBox::Icon icon);
+    void showRecalledBasis(bool wave1);
+
     ondara::WaveState m_state;
 
     std::array<QPushButton *, 2> cmdMarket{};
@@ -137,6 +165,13 @@ private:
     QGroupBox *fraDecFracs = nullptr;
     QRadioButton *optDec = nullptr;
     QRadioButton *optFrac = nullptr;
+
+    // All saved calculations in watch-list order, open for the window's life.
+    std::unique_ptr<ondara::RecordSet> mrsSymbols;
+    // Set while mrsSymbols holds the rows it read when it was opened.
+    bool m_symbolsJustOpened = false;
+    // The report window, loaded hidden at start-up.
+    frmPrint *m_frmPrint = nullptr;
 
     // The last text each price field accepted (its tag).
     QString m_startTag;

@@ -163,12 +163,12 @@ void frmOndara::optFrac_Click()
 
 // ---- Calculate ----
 
-void frmOndara::cmdCalc_Click()
+bool frmOndara::cmdCalc_Click()
 {
     const QString startText = TxtWavStart->text();
     const QString endText = TxtWavEnd->text();
     if (startText.isEmpty() || endText.isEmpty())
-        return;
+        return false;
 
     // A click on the button itself means the chart no longer stands for the
     // saved symbol picked in the watch list.
@@ -179,26 +179,26 @@ void frmOndara::cmdCalc_Click()
     if (!start) {
         ondara::showMessage(this, QStringLiteral("Error: Wave Start is not a valid number."), NotANumber,
                             QMessageBox::Warning);
-        return;
+        return false;
     }
     m_state.dblWaveStart = *start;
     const auto end = readPrice(endText);
     if (!end) {
         ondara::showMessage(this, QStringLiteral("Error: Wave End is not a valid number."), NotANumber,
                             QMessageBox::Warning);
-        return;
+        return false;
     }
     m_state.dblWaveEnd = *end;
 
     if (m_state.dblWaveStart == ondara::FracErrorValue) {
         ondara::showMessage(this, QStringLiteral("Error: Wave Start does not contain a proper fraction."),
                             NotAFraction, QMessageBox::Warning);
-        return;
+        return false;
     }
     if (m_state.dblWaveEnd == ondara::FracErrorValue) {
         ondara::showMessage(this, QStringLiteral("Error: Wave End does not contain a proper fraction."),
                             NotAFraction, QMessageBox::Warning);
-        return;
+        return false;
     }
 
     const bool bull = m_state.bBullMarket;
@@ -207,7 +207,7 @@ void frmOndara::cmdCalc_Click()
             this, QStringLiteral("In a Bull market, the wave start point must be less than the wave end point."),
             Ondara, QMessageBox::Information);
         TxtWavStart->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     if (!bull && !(m_state.dblWaveStart > m_state.dblWaveEnd)) {
         ondara::showMessage(
@@ -215,14 +215,14 @@ void frmOndara::cmdCalc_Click()
             QStringLiteral("In a Bear market, the wave start point must be greater than the wave end point."),
             Ondara, QMessageBox::Information);
         TxtWavStart->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
 
     const bool useWave1 = wave1Basis();
     if (!ondara::LevelsInRange(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1)) {
         ondara::showMessage(this, QStringLiteral("Error: The levels of these prices are too large to show."),
                             NotANumber, QMessageBox::Warning);
-        return;
+        return false;
     }
 
     // The start and end labels show the prices as read, so a fraction still in
@@ -255,5 +255,6 @@ void frmOndara::cmdCalc_Click()
         CalcRetracement();
     if (m_state.bShowFractions)
         optFrac_Click();
+    return true;
 }
 

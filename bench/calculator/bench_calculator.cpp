@@ -3,6 +3,7 @@
 // (b) a switch to fractions and back,
 // (c) the window's construction to its first paint.
 #include "frmOndara.h"
+#include "modOndara.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
+    ondara::createDatabase(QStringLiteral("ondara.mdb")); // the window opens it at load
     const int runs = 400;
 
     std::vector<double> construction;

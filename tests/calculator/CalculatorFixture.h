@@ -2,6 +2,7 @@
 
 #include "DataFiles.h"
 #include "frmOndara.h"
+#include "modOndara.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +17,8 @@
 #include <memory>
 
 // A fresh calculator window, shown and active, working in a temporary folder
-// of its own; controls are reached by their names as the user sees them.
+// of its own with an empty database; controls are reached by their names as
+// the user sees them.
 class CalculatorFixture
 {
 public:
@@ -24,6 +26,7 @@ public:
         : m_previousDir(QDir::currentPath())
     {
         QDir::setCurrent(m_dir.path());
+        ondara::createDatabase(QStringLiteral("ondara.mdb"));
         window = std::make_unique<frmOndara>();
         window->show();
     }
