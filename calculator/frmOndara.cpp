@@ -275,9 +275,10 @@ void frmOndara::Form_Load()
                                          QStringLiteral("SELECT * FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC;"));
     m_symbolsJustOpened = true;
     LoadWatchList();
-    // The report window loads now, while hidden: it opens the database again
-    // and takes over the shared handle; mrsSymbols keeps the connection it has.
-    m_frmPrint = new frmPrint(this);
+    // The help table names controls of both windows: asking for the report
+    // window's loads it now, while hidden. It opens the database again and
+    // takes over the shared handle; mrsSymbols keeps the connection it has.
+    fillHelpTable();
     Picture1->setPicture(QStringLiteral("wavesplash.jpg"));
 }
 
@@ -286,18 +287,6 @@ void frmOndara::Form_Unload()
     QCoreApplication::quit();
 }
 
-void frmOndara::Form_KeyUp(int KeyCode, int Shift)
-{
-    // Key preview: KeyCode is the Qt key and Shift the Qt modifiers of a key
-    // released anywhere in the window. The context help answers F1 here.
-    Q_UNUSED(KeyCode);
-    Q_UNUSED(Shift);
-}
-
-void frmOndara::cmdHelp_Click()
-{
-    // The context help sends itself F1 from here.
-}
 
 void frmOndara::closeEvent(QCloseEvent *event)
 {
@@ -356,6 +345,9 @@ bool frmOndara::eventFilter(QObject *watched, QEvent *event)
         return false;
 
     switch (type) {
+    case QEvent::MouseButtonRelease:
+        dispatchMouseUp(watched, static_cast<QMouseEvent *>(event)->button());
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:

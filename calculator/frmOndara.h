@@ -71,6 +71,16 @@ public slots:
     bool cmdCalc_Click();
     void cmdHelp_Click();
     void cmdAction_Click(int Index);
+    void PrintChart();
+
+    // Right-button releases show the control's popup help.
+    void cmdMarket_MouseUp(int Index, Qt::MouseButton Button);
+    void cmdCalc_MouseUp(Qt::MouseButton Button);
+    void cmdHelp_MouseUp(Qt::MouseButton Button);
+    void cmdDecFrac_MouseUp(Qt::MouseButton Button);
+    void cmdUseWave_MouseUp(Qt::MouseButton Button);
+    void cmdAction_MouseUp(int Index, Qt::MouseButton Button);
+    void Picture1_MouseUp(Qt::MouseButton Button);
 
     void AddSymbol();
     void DeleteSymbol();
@@ -125,6 +135,10 @@ private:
     void setButtonPicture(QPushButton *button, const QString &bareName);
 
     bool wave1Basis() const;
+    frmPrint *reportWindow();
+    void fillHelpTable();
+    bool dispatchMouseUp(QObject *watched, Qt::MouseButton button);
+    void paintChartFor(bool printing);
     void toggleGroup(std::initializer_list<ondara::ChartLabel> labels, bool &flag);
 
     // Entry field rules shared by both price fields.

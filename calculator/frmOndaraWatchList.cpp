@@ -64,9 +64,7 @@ void frmOndara::cmdAction_Click(int Index)
         DeleteSymbol();
         break;
     case 2:
-        // Until the chart capture joins it, Print Chart simply opens the report window.
-        m_frmPrint->mstrOldSQL = QString();
-        m_frmPrint->exec();
+        PrintChart();
         break;
     default:
         break;

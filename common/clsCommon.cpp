@@ -1,6 +1,5 @@
 #include "clsCommon.h"
 
-#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QWidget>
@@ -19,9 +18,7 @@ void clsCommon::AboutAppInfo(QWidget *frmCurr) const
 {
     // This desktop has no system About box, so build the same one: title, the
     // application's name, the two lines of the maker, and the owner's icon.
-    const QString title = QCoreApplication::applicationName().isEmpty()
-                              ? QStringLiteral("Ondara")
-                              : QCoreApplication::applicationName();
+    const QString title = QStringLiteral("Ondara");
     QMessageBox box(frmCurr);
     box.setObjectName(QStringLiteral("AboutBox"));
     box.setWindowTitle(title);

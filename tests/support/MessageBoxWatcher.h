@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
 #include <QTimer>
 
 // Answers the modal message boxes that an action shows. Arm it before the

@@ -1,0 +1,172 @@
+// The calculator window's way out to paper and to help: Print Chart hands a
+// picture of the chart to the report window, and every help entry (F1, the
+// Help button, a right click) asks the help viewer for the control's topic.
+#include "frmOndara.h"
+
+#include "ChartView.h"
+#include "ContextHelp.h"
+#include "MessageBox.h"
+#include "StoreError.h"
+#include "clsCommon.h"
+#include "frmPrint.h"
+#include "modCapture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using ondara::ChartLabel;
+using ondara::LabelFor;
+using ondara::LabelRole;
+
+namespace {
+constexpr ondara::BgrColour BullRet38Colour = 0x00C0E0FF;
+constexpr ondara::BgrColour BearRet38Colour = 0x00C0FFC0;
+} // namespace
+
+frmPrint *frmOndara::reportWindow()
+{
+    // The report window is loaded on first touch; closing it unloads it, so
+    // each opening starts from a fresh load.
+    if (!m_frmPrint)
+        m_frmPrint = new frmPrint(this);
+    return m_frmPrint;
+}
+
+void frmOndara::fillHelpTable()
+{
+    const std::array<QWidget *, 5> report = reportWindow()->helpControls();
+    FillHelpIDs({cmdMarket[0], cmdMarket[1], cmdCalc, cmdHelp, cmdDecFrac, cmdUseWave,
+                 cmdAction[0], cmdAction[1], cmdAction[2], Picture1,
+                 report[0], report[1], report[2], report[3], report[4]});
+}
+
+// ---- Print Chart ----
+
+void frmOndara::paintChartFor(bool printing)
+{
+    // Yellow and the palest shade of the retracements vanish on white paper,
+    // so those labels print black over the white version of the chart.
+    const bool bull = m_state.bBullMarket;
+    const ondara::BgrColour startEnd = printing ? ondara::ColourBlack : ondara::ColourYellow;
+    const ondara::BgrColour ret38 = printing ? ondara::ColourBlack : (bull ? BullRet38Colour : BearRet38Colour);
+    Picture1->setTextColour(LabelFor(LabelRole::Start, bull), startEnd);
+    Picture1->setTextColour(LabelFor(LabelRole::End1, bull), startEnd);
+    Picture1->setTextColour(LabelFor(LabelRole::Ret38, bull), ret38);
+    const QString picture = bull ? QStringLiteral("wave5up") : QStringLiteral("wave5down");
+    Picture1->setPicture(picture + (printing ? QStringLiteral("white.gif") : QStringLiteral(".gif")));
+}
+
+void frmOndara::PrintChart()
+{
+    paintChartFor(true);
+    const QRect chart = Picture1->geometry();
+    const QPixmap captured = modCapture::CaptureRegion(this, true, chart.left(), chart.top(),
+                                                       chart.width(), chart.height());
+    paintChartFor(false);
+
+    frmPrint *report = nullptr;
+    try {
+        report = reportWindow();
+    } catch (const ondara::StoreError &error) {
+        // The database went away since start-up: say so rather than end the program.
+        ondara::showMessage(this, QStringLiteral("PrintChart - Error #%1 %2").arg(error.number()).arg(error.description()),
+                            QStringLiteral("Ondara"), QMessageBox::Critical);
+        return;
+    }
+    report->picChart()->setPixmap(captured);
+    report->CentreChart();
+    report->mstrOldSQL = QString();
+    report->exec();
+    m_frmPrint = nullptr;
+    report->deleteLater();
+    activateWindow();
+}
+
+// ---- Help ----
+
+void frmOndara::Form_KeyUp(int KeyCode, int Shift)
+{
+    // Key preview: KeyCode is the Qt key and Shift the Qt modifiers of a key
+    // released anywhere in the window.
+    Q_UNUSED(Shift);
+    if (KeyCode == Qt::Key_F1)
+        ShowContextHelp(this, HelpPairBull);
+}
+
+void frmOndara::cmdHelp_Click()
+{
+    // As if the user pressed F1 on the Help button, which the click has just
+    // focused; queued, so the click ends first.
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+}
+
+void frmOndara::cmdMarket_MouseUp(int Index, Qt::MouseButton Button)
+{
+    RightClickHelp(cmdMarket[std::size_t(Index)], Button, HelpPairBull);
+}
+
+void frmOndara::cmdCalc_MouseUp(Qt::MouseButton Button)
+{
+    RightClickHelp(cmdCalc, Button, HelpPairBull);
+}
+
+void frmOndara::cmdHelp_MouseUp(Qt::MouseButton Button)
+{
+    if (Button != Qt::RightButton)
+        return;
+    clsCommon().AboutAppInfo(this);
+    RightClickHelp(cmdHelp, Button, HelpPairBull);
+}
+
+void frmOndara::cmdDecFrac_MouseUp(Qt::MouseButton Button)
+{
+    RightClickHelp(cmdDecFrac, Button, HelpPairBull);
+}
+
+void frmOndara::cmdUseWave_MouseUp(Qt::MouseButton Button)
+{
+    RightClickHelp(cmdUseWave, Button, HelpPairBull);
+}
+
+void frmOndara::cmdAction_MouseUp(int Index, Qt::MouseButton Button)
+{
+    RightClickHelp(cmdAction[std::size_t(Index)], Button, HelpPairBull);
+}
+
+void frmOndara::Picture1_MouseUp(Qt::MouseButton Button)
+{
+    RightClickHelp(Picture1, Button, HelpPairBull);
+}
+
+bool frmOndara::dispatchMouseUp(QObject *watched, Qt::MouseButton button)
+{
+    for (int index = 0; index < 2; ++index) {
+        if (watched == cmdMarket[std::size_t(index)]) {
+            cmdMarket_MouseUp(index, button);
+            return true;
+        }
+    }
+    for (int index = 0; index < 3; ++index) {
+        if (watched == cmdAction[std::size_t(index)]) {
+            cmdAction_MouseUp(index, button);
+            return true;
+        }
+    }
+    if (watched == cmdCalc)
+        cmdCalc_MouseUp(button);
+    else if (watched == cmdHelp)
+        cmdHelp_MouseUp(button);
+    else if (watched == cmdDecFrac)
+        cmdDecFrac_MouseUp(button);
+    else if (watched == cmdUseWave)
+        cmdUseWave_MouseUp(button);
+    else if (watched == Picture1)
+        Picture1_MouseUp(button);
+    else
+        return false;
+    return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPixmap>
+
+class QWidget;
+
+// Copies a rectangle of a window's pixels into a picture, as it stands on the
+// screen: the calculator window's chart with the labels laid over it. On this
+// desktop every screen is true-colour, so no palette goes with the picture.
+namespace modCapture {
+
+// clientArea: the rectangle is relative to the window's inside; otherwise to
+// its frame, which a widget grab cannot see, so the inside is used for both.
+QPixmap CaptureRegion(QWidget *window, bool clientArea, int left, int top, int width, int height);
+
+} // namespace modCapture
