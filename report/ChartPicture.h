@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NumberedError.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -12,7 +14,7 @@ namespace ondara {
 
 // A chart that could not be written, with the number and text of its message.
 // The numbers are the ones the desktop's runtime gave the same file failures.
-class SaveError : public std::runtime_error
+class SaveError : public NumberedError
 {
 public:
     static constexpr int AccessError = 75;
@@ -20,17 +22,7 @@ public:
     static constexpr int PermissionDenied = 70;
     static constexpr int InvalidPicture = 481;
 
-    SaveError(int number, const QString &description)
-        : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
-    {
-    }
-
-    int number() const noexcept { return m_number; }
-    QString description() const { return m_description; }
-
-private:
-    int m_number;
-    QString m_description;
+    using NumberedError::NumberedError;
 };
 
 // A screen pixel of the chart is 15 twips, 1/96 inch: the chart keeps on paper

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NumberedError.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -19,7 +21,7 @@ namespace ondara {
 class RecordSet;
 
 // A print that could not be done, with the number and text of the Print Error box.
-class PrintError : public std::runtime_error
+class PrintError : public NumberedError
 {
 public:
     static constexpr int NoPrinter = 9001;
@@ -28,17 +30,7 @@ public:
     static constexpr int CannotFinish = 9004;
     static constexpr int InvalidPicture = 481;
 
-    PrintError(int number, const QString &description)
-        : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
-    {
-    }
-
-    int number() const noexcept { return m_number; }
-    QString description() const { return m_description; }
-
-private:
-    int m_number;
-    QString m_description;
+    using NumberedError::NumberedError;
 };
 
 // The fields of a row in print order; the ID is never printed.

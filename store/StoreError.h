@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NumberedError.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -9,9 +11,9 @@ namespace ondara {
 // What every failure of the store throws. The windows show number() and
 // description() in their "Error #" messages, so number() is SQLite's primary
 // result code when SQLite failed, and one of the constants below when the store
-// itself refused. The constants keep the numbers the Jet engine gave the same
+// itself refused. The constants keep the numbers the older file engine gave the same
 // failures; SQLite's codes are all below 256, so the two never collide.
-class StoreError : public std::runtime_error
+class StoreError : public NumberedError
 {
 public:
     static constexpr int EngineError = 3000; // the SQL layer failed without an SQLite code
@@ -30,17 +32,7 @@ public:
     static constexpr int ItemNotFound = 3265;
     static constexpr int Closed = 3420;
 
-    StoreError(int number, const QString &description)
-        : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
-    {
-    }
-
-    int number() const noexcept { return m_number; }
-    QString description() const { return m_description; }
-
-private:
-    int m_number;
-    QString m_description;
+    using NumberedError::NumberedError;
 };
 
 } // namespace ondara
