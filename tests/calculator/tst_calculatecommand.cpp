@@ -1,198 +1,173 @@
 #include "CalculatorFixture.h"
-#include "MessageBoxWatcher.h"
 
-#include <QStandardPaths>
-
-// Calculate: the order of its checks and messages, and the chart it leaves
-// for each direction and wave basis.
+// Calculate: the order of its checks and messages, the chart it leaves for
+// each direction and wave basis, and what the user then does on that chart.
 class TestCalculateCommand : public QObject
 {
     Q_OBJECT
+    std::optional<CalculatorFixture> f;
+
+    bool allShown(const QStringList &names, bool shown) const
+    {
+        return std::all_of(names.begin(), names.end(), [&](const QString &name) { return f->shown(name) == shown; });
+    }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init()
-    {
-        f = std::make_unique<CalculatorFixture>();
-        QVERIFY(f->ready());
-    }
+    void init() { QVERIFY(f.emplace().ready()); }
     void cleanup() { f.reset(); }
 
     void checkOrder_data()
     {
         QTest::addColumn<bool>("bull");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("title"); // empty: no message at all
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("icon");
-        const int warning = QMessageBox::Warning;
-        const int information = QMessageBox::Information;
-        const QString nan = QStringLiteral("Not a number");
-        const QString frac = QStringLiteral("Not a Fraction");
-        QTest::newRow("empty end") << true << "10" << "" << "" << "" << 0;
-        QTest::newRow("start not a number") << true << "ab c" << "20" << nan
-                                            << "Error: Wave Start is not a valid number." << warning;
-        QTest::newRow("end not a number") << true << "10" << "ab c" << nan
-                                          << "Error: Wave End is not a valid number." << warning;
+        QTest::addColumn<QString>("prices");  // start|end
+        QTest::addColumn<QString>("message"); // title|text; empty: none
+        QTest::addColumn<QString>("startLabel");
+        const QString startFraction = "Not a Fraction|Error: Wave Start does not contain a proper fraction.";
+        QTest::newRow("empty end") << true << "10|" << "" << "";
+        QTest::newRow("start not a number")
+            << true << "ab c|20" << "Not a number|Error: Wave Start is not a valid number." << "";
         QTest::newRow("end read before start fraction tested")
-            << true << "12 3/0" << "ab c" << nan << "Error: Wave End is not a valid number." << warning;
-        QTest::newRow("start unreadable fraction")
-            << true << "12 3/0" << "1/0" << frac << "Error: Wave Start does not contain a proper fraction."
-            << warning;
-        QTest::newRow("end unreadable fraction") << true << "10" << "12 /8" << frac
-                                                 << "Error: Wave End does not contain a proper fraction."
-                                                 << warning;
-        QTest::newRow("start equals the error value")
-            << true << "10000000000" << "2e10" << frac << "Error: Wave Start does not contain a proper fraction."
-            << warning;
-        QTest::newRow("bull, equal prices")
-            << true << "20" << "20" << "Ondara"
-            << "In a Bull market, the wave start point must be less than the wave end point." << information;
-        QTest::newRow("bear, rising prices")
-            << false << "10" << "20" << "Ondara"
-            << "In a Bear market, the wave start point must be greater than the wave end point." << information;
-        QTest::newRow("levels beyond the chart")
-            << true << "1e14" << "5e14" << nan << "Error: The levels of these prices are too large to show."
-            << warning;
-        QTest::newRow("near the double range")
-            << true << "1e307" << "1e308" << nan << "Error: The levels of these prices are too large to show."
-            << warning;
+            << true << "12 3/0|ab c" << "Not a number|Error: Wave End is not a valid number." << "";
+        QTest::newRow("start unreadable fraction") << true << "12 3/0|1/0" << startFraction << "";
+        QTest::newRow("end unreadable fraction")
+            << true << "10|12 /8" << "Not a Fraction|Error: Wave End does not contain a proper fraction." << "";
+        QTest::newRow("start equals the error value") << true << "10000000000|2e10" << startFraction << "";
+        QTest::newRow("bull, equal prices") << true << "20|20"
+            << "Ondara|In a Bull market, the wave start point must be less than the wave end point." << "";
+        QTest::newRow("bear, rising prices") << false << "10|20"
+            << "Ondara|In a Bear market, the wave start point must be greater than the wave end point." << "";
+        QTest::newRow("levels beyond the chart") << true << "1e14|5e14"
+            << "Not a number|Error: The levels of these prices are too large to show." << "";
+        // Enter before the field is left: the fraction was never turned into a price.
+        QTest::newRow("fraction still in the field") << true << "12 3/8|20" << "" << "12.38";
     }
     void checkOrder()
     {
         QFETCH(bool, bull);
-        QFETCH(QString, start);
-        QFETCH(QString, end);
-        QFETCH(QString, title);
+        QFETCH(QString, prices);
+        QFETCH(QString, message);
         f->chooseMarket(bull);
-        // Enter in the end field runs Calculate on the texts exactly as they stand.
-        f->end()->setFocus();
-        f->start()->setText(start);
-        f->end()->setText(end);
-        QCOMPARE(f->start()->text(), start);
-        QCOMPARE(f->end()->text(), end);
-
+        f->end()->setFocus(); // Enter there runs Calculate on the texts exactly as they stand
+        f->start()->setText(prices.section(u'|', 0, 0));
+        f->end()->setText(prices.section(u'|', 1));
+        QCOMPARE(f->prices(), prices);
         MessageBoxWatcher messages;
         QTest::keyClick(f->end(), Qt::Key_Return);
-        QCOMPARE(messages.count(), title.isEmpty() ? 0 : 1);
-        if (!title.isEmpty()) {
-            QCOMPARE(messages.last().title, title);
-            QTEST(messages.last().text, "message");
-            QTEST(int(messages.last().icon), "icon");
-            QCOMPARE(messages.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        }
-        for (const char *name : {"lblStartUp", "lblStartDn", "lblTgtWav3Up", "lblTgtWav3Dn"})
-            QVERIFY2(!f->shown(QLatin1String(name)) && f->text(QLatin1String(name)).isEmpty(), name);
-        if (title == QLatin1String("Ondara"))
+        QCOMPARE(messages.count(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(messages.count() ? messages.last().title + u'|' + messages.last().text : QString(), message);
+        const bool direction = message.startsWith(u"Ondara|");
+        if (messages.count())
+            QCOMPARE(messages.last().icon, direction ? QMessageBox::Information : QMessageBox::Warning);
+        if (direction)
             QCOMPARE(f->focus(), f->start());
+        const QString startLabel = bull ? "lblStartUp" : "lblStartDn";
+        QTEST(f->text(startLabel), "startLabel");
+        QCOMPARE(f->shown(startLabel), !f->text(startLabel).isEmpty());
     }
 
     void results_data()
     {
         QTest::addColumn<bool>("bull");
         QTest::addColumn<bool>("wave1");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QStringList>("shown");  // label=text
-        QTest::addColumn<QStringList>("hidden"); // label=text
         QTest::addColumn<QPoint>("wave3Position");
         QTest::addColumn<QString>("wave3Tip");
-        QTest::addColumn<QColor>("wave3Colour");
-
-        QTest::newRow("bull, wave 1")
-            << true << true << "10" << "20"
+        QTest::addColumn<QStringList>("labels"); // label=text, shown; -label=text, hidden
+        QTest::newRow("bull, wave 1") << true << true << QPoint(59, 119) << "Wave 3 low point"
             << QStringList{"lblStartUp=10.00", "lblEnd1Up=20.00", "lblTgtWav3Up=27.50", "lblTgtWav5Up=37.50",
-                           "picBearRetrace="}
-            << QStringList{"lblWav3High=26.18", "lblWav3Ext=30.00", "lblWav5High=36.18", "lblWav5Ext=46.18",
-                           "lblRetHigh=12.50", "lblRetTop=13.82", "lblRetMid=15.00", "lblRetLow=16.20"}
-            << QPoint(59, 119) << "Wave 3 low point" << QColor(Qt::green);
-        QTest::newRow("bear, wave 1")
-            << false << true << "20" << "10"
+                           "picBearRetrace=", "-lblWav3High=26.18", "-lblWav3Ext=30.00", "-lblWav5Ext=46.18",
+                           "-lblRetHigh=12.50", "-lblRetLow=16.20", "-lblStartDn="};
+        QTest::newRow("bear, wave 1") << false << true << QPoint(59, 175) << "Wave 3 low point"
             << QStringList{"lblStartDn=20.00", "lblEnd1Dn=10.00", "lblTgtWav3Dn=2.50", "lblTgtWav5Dn=.00",
-                           "picBullRetrace="}
-            << QStringList{"lblWav3DnHigh=3.82", "lblWav3DnExt=.00", "lblWav5DnHigh=.00", "lblWav5DnExt=.00",
-                           "lblRetDnTop=17.50", "lblRetDnHigh=16.18", "lblRetDnMid=15.00", "lblRetDnLow=13.80"}
-            << QPoint(59, 175) << "Wave 3 low point" << QColor(Qt::red);
-        QTest::newRow("bear, wave 1, below one")
-            << false << true << "1.5" << "1" << QStringList{"lblStartDn=1.50", "lblTgtWav3Dn=.63"}
-            << QStringList{"lblWav3DnHigh=.69", "lblRetDnLow=1.19"} << QPoint(59, 175) << "Wave 3 low point"
-            << QColor(Qt::red);
-        QTest::newRow("bull, wave 3")
-            << true << false << "10" << "20"
-            << QStringList{"lblStartUp=10.00", "lblWav3High=20.00", "lblTgtWav5Up=27.50"}
-            << QStringList{"lblWav5High=26.18", "lblWav5Ext=36.18", "lblEnd1Up=0", "lblTgtWav3Up=0",
-                           "lblWav3Ext=0", "lblRetLow=0", "lblRetMid=0", "lblRetTop=0", "lblRetHigh=0",
-                           "picBearRetrace="}
-            << QPoint(128, 83) << "Wave 3 end point" << QColor(Qt::yellow);
-        QTest::newRow("bear, wave 3")
-            << false << false << "20" << "10"
-            << QStringList{"lblStartDn=20.00", "lblWav3DnHigh=10.00", "lblTgtWav5Dn=2.50"}
-            << QStringList{"lblWav5DnHigh=3.82", "lblWav5DnExt=.00", "lblEnd1Dn=0", "lblRetDnTop=0",
-                           "picBullRetrace="}
-            << QPoint(129, 210) << "Wave 3 end point" << QColor(Qt::yellow);
+                           "picBullRetrace=", "-lblWav3DnHigh=3.82", "-lblWav3DnExt=.00", "-lblRetDnTop=17.50",
+                           "-lblRetDnLow=13.80", "-lblStartUp="};
+        QTest::newRow("bull, wave 3") << true << false << QPoint(128, 83) << "Wave 3 end point"
+            << QStringList{"lblStartUp=10.00", "lblWav3High=20.00", "lblTgtWav5Up=27.50", "-lblWav5High=26.18",
+                           "-lblWav5Ext=36.18", "-lblEnd1Up=0", "-lblTgtWav3Up=0", "-lblRetLow=0", "-picBearRetrace="};
+        QTest::newRow("bear, wave 3") << false << false << QPoint(129, 210) << "Wave 3 end point"
+            << QStringList{"lblStartDn=20.00", "lblWav3DnHigh=10.00", "lblTgtWav5Dn=2.50", "-lblWav5DnHigh=3.82",
+                           "-lblEnd1Dn=0", "-lblRetDnTop=0", "-picBullRetrace="};
     }
     void results()
     {
         QFETCH(bool, bull);
         QFETCH(bool, wave1);
-        QFETCH(QString, start);
-        QFETCH(QString, end);
+        QFETCH(QStringList, labels);
         MessageBoxWatcher messages;
-        // The other basis first, so the wave 3 point has to move.
         f->chooseMarket(bull);
-        if (wave1)
-            f->click(QStringLiteral("cmdUseWave"));
-        f->calculate(bull, start, end);
-        f->click(QStringLiteral("cmdUseWave"));
-        f->calculate(bull, start, end);
+        if (wave1) // the other basis first, so the wave 3 point has to move
+            f->click("cmdUseWave");
+        f->calculate(bull, bull ? "10" : "20", bull ? "20" : "10");
+        f->click("cmdUseWave");
+        f->calculate(bull, bull ? "10" : "20", bull ? "20" : "10");
         QCOMPARE(messages.count(), 0);
-
-        QFETCH(QStringList, shown);
-        QFETCH(QStringList, hidden);
-        for (const QString &expected : shown + hidden) {
-            const QString name = expected.section(u'=', 0, 0);
-            QCOMPARE(name + u'=' + f->text(name), expected);
-            QVERIFY2(f->shown(name) == shown.contains(expected), qPrintable(name));
+        for (const QString &expected : labels) {
+            const QString name = expected.section(u'=', 0, 0).remove(u'-');
+            QCOMPARE(name + u'=' + f->text(name), expected.mid(expected.startsWith(u'-')));
+            QVERIFY2(f->shown(name) != expected.startsWith(u'-'), qPrintable(name));
         }
-        const QString wave3 = bull ? QStringLiteral("lblWav3High") : QStringLiteral("lblWav3DnHigh");
-        QTEST(f->label(wave3)->pos(), "wave3Position");
-        QTEST(f->label(wave3)->toolTip(), "wave3Tip");
-        QTEST(f->colour(wave3), "wave3Colour");
-        // The other direction's labels stay hidden.
-        QVERIFY(!f->shown(bull ? QStringLiteral("lblStartDn") : QStringLiteral("lblStartUp")));
+        const QString wave3 = bull ? "lblWav3High" : "lblWav3DnHigh";
+        QTEST(f->get(wave3)->pos(), "wave3Position");
+        QTEST(f->get(wave3)->toolTip(), "wave3Tip");
     }
 
-    void fractionStillInFieldOnEnter()
+    void fractionRoundTrip()
     {
-        f->chooseMarket(true);
-        f->end()->setFocus();
-        QTest::keyClicks(f->end(), QStringLiteral("20"));
-        f->start()->setFocus();
-        QTest::keyClicks(f->start(), QStringLiteral("12 3/8"));
-        QTest::keyClick(f->start(), Qt::Key_Return);
-        QCOMPARE(f->start()->text(), QStringLiteral("12 3/8"));
-        QCOMPARE(f->text(QStringLiteral("lblStartUp")), QStringLiteral("12.38"));
-        QCOMPARE(f->text(QStringLiteral("lblEnd1Up")), QStringLiteral("20.00"));
-        QCOMPARE(f->text(QStringLiteral("lblRetMid")), QStringLiteral("16.19"));
+        f->calculate(true, "10", "20");
+        f->click("cmdDecFrac");
+        QCOMPARE(f->get<QGroupBox>("fraDecFracs")->title(), "Fractions");
+        QCOMPARE(f->button("cmdDecFrac")->toolTip(), "Display Decimals");
+        QCOMPARE(f->text("lblTgtWav3Up") + u'|' + f->text("lblWav3High"), "27 1/2|26 3/16"); // hidden ones too
+        f->click("cmdDecFrac"); // back from the stored numbers, in the general form
+        QCOMPARE(f->get<QGroupBox>("fraDecFracs")->title(), "Decimals");
+        QCOMPARE(f->text("lblTgtWav3Up") + u'|' + f->text("lblRetLow"), "27.5|16.2");
+        f->click("cmdDecFrac");
+        f->calculate(true, "12.5", "20"); // in fractions at once
+        QCOMPARE(f->text("lblStartUp") + u'|' + f->text("lblTgtWav3Up"), "12 1/2|25 5/8");
     }
 
-    void clickClearsWatchListSelection()
+    void togglesSurviveRecalculation()
     {
-        auto *symbols = f->get<QComboBox>(QStringLiteral("cboSymbols"));
-        symbols->addItem(QStringLiteral("IBM"));
-        symbols->setCurrentIndex(0);
-        f->chooseMarket(true);
-        f->typePrices(QStringLiteral("10"), QStringLiteral("20"));
-        f->window->cmdCalc_Click(); // as the watch list runs it: the focus is elsewhere
-        QCOMPARE(symbols->currentIndex(), 0);
-        f->click(QStringLiteral("cmdCalc"));
-        QCOMPARE(symbols->currentIndex(), -1);
-        QCOMPARE(f->text(QStringLiteral("lblTgtWav3Up")), QStringLiteral("27.50"));
+        const QStringList bullRetracements{"lblRetLow", "lblRetMid", "lblRetTop", "lblRetHigh"};
+        f->calculate(true, "10", "20");
+        f->click("picBearRetrace");
+        f->calculate(true, "12", "20");
+        QVERIFY(allShown(bullRetracements, true));
+        QCOMPARE(f->text("lblRetMid"), "16.00");
+        f->click("picBearRetrace");
+        f->calculate(true, "10", "20");
+        QVERIFY(allShown(bullRetracements, false));
+        // Bear details switched on survive a trip to Bull and back.
+        f->calculate(false, "20", "10");
+        f->click("picBullRetrace");
+        f->click("lblTgtWav3Dn");
+        f->calculate(true, "10", "20");
+        QVERIFY(allShown({"lblWav3DnHigh", "lblRetDnTop", "picBullRetrace", "lblTgtWav3Dn"}, false));
+        f->calculate(false, "20", "10");
+        QVERIFY(allShown({"lblWav3DnHigh", "lblWav3DnExt", "lblRetDnLow", "lblRetDnTop"}, true));
+        QVERIFY(allShown({"lblWav5DnHigh", "lblWav5DnExt"}, false));
     }
 
-private:
-    std::unique_ptr<CalculatorFixture> f;
+    // A target label lights white under the mouse and only there; a lit
+    // retracement picture stays lit over the labels until the mouse crosses
+    // the chart's background.
+    void hover()
+    {
+        const auto retrace = [this] { return f->comparable(f->get<QLabel>("picBearRetrace")->pixmap().toImage()); };
+        f->calculate(true, "10", "20");
+        f->click("lblTgtWav3Up"); // shows the details to move over
+        f->hover("lblTgtWav3Up");
+        QCOMPARE(f->colour("lblTgtWav3Up"), QColor(Qt::white));
+        f->hover("lblWav3High");
+        QCOMPARE(f->colour("lblTgtWav3Up"), QColor(Qt::green));
+        QCOMPARE(retrace(), f->pictureFile("retdnred.gif"));
+        f->hover("picBearRetrace");
+        f->hover("lblTgtWav5Up");
+        QCOMPARE(retrace(), f->pictureFile("retdnwhite.gif"));
+        QCOMPARE(f->colour("lblTgtWav5Up"), QColor(Qt::white));
+        f->hover("Picture1");
+        QCOMPARE(retrace(), f->pictureFile("retdnred.gif"));
+        QCOMPARE(f->colour("lblTgtWav5Up"), QColor(Qt::green));
+    }
 };
 
 QTEST_MAIN(TestCalculateCommand)

@@ -1,175 +1,167 @@
 #include "CalculatorFixture.h"
-#include "ChartView.h"
-#include "MessageBoxWatcher.h"
+#include "PriceNotation.h"
 
-#include <QFile>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTimer>
-
-// The window as it opens, the market buttons, the use-wave toggle, the
-// pictures and the keyboard's default button.
+// The window's controls once a market is chosen: the price fields (typing,
+// leaving, entry, hostile input), a direction change, the pictures, Enter
+// and closing.
 class TestCalculatorWindow : public QObject
 {
     Q_OBJECT
+    std::optional<CalculatorFixture> f;
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        f = std::make_unique<CalculatorFixture>();
-        QVERIFY(f->ready());
+        QVERIFY(f.emplace().ready());
+        f->chooseMarket(true);
     }
     void cleanup() { f.reset(); }
 
-    void startState()
+    void typingAndLeaving_data()
     {
-        // Until a market is chosen only the market buttons and Help work.
-        const QStringList working{"cmdMarket_0", "cmdMarket_1", "cmdHelp"};
-        for (const char *name : {"cmdMarket_0", "cmdMarket_1", "cmdHelp", "cmdCalc", "cmdDecFrac", "cmdUseWave",
-                                 "cmdAction_0", "cmdAction_1", "cmdAction_2", "TxtWavStart", "TxtWavEnd",
-                                 "cboSymbols"}) {
-            QWidget *control = f->get(QLatin1String(name));
-            QVERIFY2(control && control->isVisibleTo(f->window.get()), name);
-            QCOMPARE(control->isEnabled(), working.contains(QLatin1String(name)));
-            if (auto *button = qobject_cast<QPushButton *>(control)) {
-                QVERIFY2(!button->icon().isNull() && button->text().isEmpty(), name);
-                QCOMPARE(button->accessibleName(), button->toolTip());
-            }
-        }
-        QCOMPARE(f->button(QStringLiteral("cmdUseWave"))->toolTip(), QStringLiteral("Use Wave 3"));
-        QCOMPARE(f->button(QStringLiteral("cmdDecFrac"))->toolTip(), QStringLiteral("Display Fractions"));
-        for (const char *name : {"optUse1", "optUse3", "fraDecFracs"})
-            QVERIFY2(f->get(QLatin1String(name)) && !f->get(QLatin1String(name))->isVisibleTo(f->window.get()),
-                     name);
+        QTest::addColumn<QString>("typed"); // "a|b": b, then a in front of it
+        QTest::addColumn<QString>("kept");  // while typing
+        QTest::addColumn<QString>("tidied"); // after Tab; empty: refused
+        QTest::newRow("minus in front") << "-|12" << "12" << "12.00";
+        QTest::newRow("letter") << "12a" << "12" << "12.00";
+        QTest::newRow("mixed fraction") << "12 3/8" << "12 3/8" << "12.38";
+        QTest::newRow("below one") << "0.5" << "0.5" << "0.50";
+        QTest::newRow("letter after a blank") << "12 a" << "12 a" << "";
+    }
+    void typingAndLeaving()
+    {
+        QFETCH(QString, typed);
+        MessageBoxWatcher messages;
+        QTest::keyClicks(f->start(), typed.section(u'|', 1));
+        f->start()->home(false);
+        QTest::keyClicks(f->start(), typed.section(u'|', 0, 0));
+        QTEST(f->start()->text(), "kept");
+        QTest::keyClick(f->start(), Qt::Key_Tab);
+        QTEST(f->start()->text(), "tidied");
+        const bool refused = f->start()->text().isEmpty();
+        QCOMPARE(messages.count(), refused ? 1 : 0);
+        if (refused)
+            QCOMPARE(messages.last().title + u'|' + messages.last().text, "Ondara|Please type numbers only.");
+        QCOMPARE(f->focus(), refused ? f->start() : f->end());
+        // Clicked into again, the field selects its whole text despite the caret the click places.
+        f->click("TxtWavEnd");
+        f->click("TxtWavStart");
+        QCOMPARE(f->start()->selectedText(), f->start()->text());
     }
 
-    void startPictureAndChart()
+    // A press on Calculate while the start field holds a text it refuses: one
+    // refusal, and the press neither clicks nor leaves the button down.
+    void refusedTextStopsThePress()
     {
-        QCOMPARE(f->window->windowTitle(), QStringLiteral("Ondara"));
-        auto *chart = f->get<ChartView>(QStringLiteral("Picture1"));
-        QCOMPARE(chart->size(), QSize(404, 312));
-        QCOMPARE(CalculatorFixture::comparable(chart->picture().toImage()),
-                 CalculatorFixture::pictureFile(QStringLiteral("wavesplash.jpg")));
-        for (QLabel *label : chart->findChildren<QLabel *>())
-            QVERIFY2(!label->isVisibleTo(f->window.get()), qPrintable(label->objectName()));
-        QVERIFY(f->get<QRadioButton>(QStringLiteral("optUse1"))->isChecked());
-        QVERIFY(f->get<QRadioButton>(QStringLiteral("optDec"))->isChecked());
-        QVERIFY(QFontInfo(f->get(QStringLiteral("cboSymbols"))->font()).fixedPitch());
+        QPushButton *calc = f->button("cmdCalc");
+        QTest::keyClicks(f->end(), "20");
+        QTest::keyClicks(f->start(), "12 x");
+        QSignalSpy clicks(calc, &QPushButton::clicked);
+        MessageBoxWatcher messages;
+        QTest::mousePress(f->window->windowHandle(), Qt::LeftButton, {}, f->centreOf("cmdCalc"));
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.last().text, "Please type numbers only.");
+        QVERIFY(!calc->isDown());
+        QCOMPARE(f->focus(), f->start());
+        QVERIFY(f->ready());
+        QTest::mouseRelease(f->window->windowHandle(), Qt::LeftButton, {}, f->centreOf("cmdCalc"));
+        QCOMPARE(clicks.count(), 0);
+        // Nothing is left stuck: the next click calculates.
+        QTest::keyClicks(f->start(), "10");
+        f->click("cmdCalc");
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(f->text("lblTgtWav3Up"), "27.50");
+        QCOMPARE(messages.count(), 1);
     }
 
-    void marketUnlocksWindow_data()
+    void hostileInput_data()
     {
-        QTest::addColumn<bool>("bull");
-        QTest::addColumn<QString>("chartPicture");
-        QTest::addColumn<QString>("calcPicture");
-        QTest::newRow("bull") << true << "wave5up.gif" << "arrowup.gif";
-        QTest::newRow("bear") << false << "wave5down.gif" << "arrowdn.gif";
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("megabyte of digits") << QString(1 << 20, u'7');
+        QTest::newRow("megabyte after a slash") << QStringLiteral("1/") + QString(1 << 20, u'2');
+        QTest::newRow("control characters") << QStringLiteral("1\t2\r\n\x01\x7f 3");
+        QTest::newRow("largest double") << QStringLiteral("1e308");
+        QTest::newRow("beyond the double range") << QStringLiteral("1e999");
+        QTest::newRow("inf and nan") << QStringLiteral("inf nan/nan");
     }
-    void marketUnlocksWindow()
+    // Pasted text ends as an empty field or a number, with no infinity or NaN
+    // on the chart, and the window still calculates.
+    void hostileInput()
     {
-        QFETCH(bool, bull);
-        f->chooseMarket(bull);
-        for (const char *name : {"cboSymbols", "cmdAction_0", "cmdAction_1", "cmdAction_2", "cmdDecFrac",
-                                 "cmdUseWave", "cmdCalc", "TxtWavStart", "TxtWavEnd"})
-            QVERIFY2(f->get(QLatin1String(name))->isEnabled(), name);
-        QCOMPARE(QApplication::focusWidget(), f->start());
-        QCOMPARE(f->window->waveState().bBullMarket, bull);
-        QFETCH(QString, chartPicture);
-        QCOMPARE(CalculatorFixture::comparable(f->get<ChartView>(QStringLiteral("Picture1"))->picture().toImage()),
-                 CalculatorFixture::pictureFile(chartPicture));
-        QFETCH(QString, calcPicture);
-        QVERIFY(CalculatorFixture::showsPicture(f->button(QStringLiteral("cmdCalc")), calcPicture));
-        QVERIFY(CalculatorFixture::showsPicture(f->button(QStringLiteral("cmdMarket_0")),
-                                                bull ? "bullgreen.gif" : "bullmarket.gif"));
+        QFETCH(QString, pasted);
+        MessageBoxWatcher messages;
+        f->chooseMarket(false);
+        QTest::keyClicks(f->end(), "1");
+        f->start()->setFocus();
+        f->start()->insert(pasted);
+        f->click("cmdCalc");
+        const QString left = f->start()->text();
+        QVERIFY2(left.isEmpty() || ondara::IsNumeric(left.toStdString()), qPrintable(left.left(40)));
+        const QRegularExpression notFinite("inf|nan", QRegularExpression::CaseInsensitiveOption);
+        for (QLabel *label : f->get("Picture1")->findChildren<QLabel *>())
+            QVERIFY2(!notFinite.match(label->text()).hasMatch(), qPrintable(label->text()));
+        f->calculate(false, "20", "10");
+        QCOMPARE(f->text("lblTgtWav3Dn"), "2.50");
     }
 
     void marketClearsContradictingPrices_data()
     {
         QTest::addColumn<bool>("bull");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<bool>("cleared");
-        QTest::newRow("bull, falling") << true << "12.50" << "10.00" << true;
-        QTest::newRow("bear, falling") << false << "12.50" << "10.00" << false;
-        QTest::newRow("bear, rising") << false << "10.00" << "12.50" << true;
-        QTest::newRow("bull, equal") << true << "10.00" << "10.00" << false;
-        QTest::newRow("bull, one empty") << true << "12.50" << "" << false;
-        QTest::newRow("bull, compared as prices") << true << "9.50" << "10.25" << false;
+        QTest::addColumn<QString>("prices"); // start|end
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("bull, falling") << true << "12.50|10.00" << "|";
+        QTest::newRow("bear, rising") << false << "10.00|12.50" << "|";
+        QTest::newRow("bull, equal") << true << "10.00|10.00" << "10.00|10.00";
+        QTest::newRow("bull, compared as prices, not texts") << true << "9.50|10.25" << "9.50|10.25";
     }
     void marketClearsContradictingPrices()
     {
         QFETCH(bool, bull);
-        QFETCH(QString, start);
-        QFETCH(QString, end);
-        QFETCH(bool, cleared);
+        QFETCH(QString, prices);
         f->chooseMarket(!bull);
-        f->start()->setText(start);
-        f->end()->setText(end);
+        f->start()->setText(prices.section(u'|', 0, 0));
+        f->end()->setText(prices.section(u'|', 1));
         f->chooseMarket(bull);
-        QCOMPARE(f->start()->text(), cleared ? QString() : start);
-        QCOMPARE(f->end()->text(), cleared ? QString() : end);
+        QTEST(f->prices(), "kept");
     }
 
-    void useWaveToggle()
-    {
-        QPushButton *toggle = f->button(QStringLiteral("cmdUseWave"));
-        auto *use3 = f->get<QRadioButton>(QStringLiteral("optUse3"));
-        f->chooseMarket(true);
-        QVERIFY(CalculatorFixture::showsPicture(toggle, QStringLiteral("usewave1.gif")));
-        f->click(QStringLiteral("cmdUseWave"));
-        QVERIFY(use3->isChecked());
-        QCOMPARE(toggle->toolTip(), QStringLiteral("Use Wave 1"));
-        f->chooseMarket(false); // the picture follows the basis across a direction change
-        QVERIFY(CalculatorFixture::showsPicture(toggle, QStringLiteral("usewave3bear.gif")));
-        f->click(QStringLiteral("cmdUseWave"));
-        QVERIFY(CalculatorFixture::showsPicture(toggle, QStringLiteral("usewave1bear.gif")));
-        QCOMPARE(toggle->toolTip(), QStringLiteral("Use Wave 3"));
-        QCOMPARE(toggle->accessibleName(), QStringLiteral("Use Wave 3"));
-        QVERIFY(f->get<QRadioButton>(QStringLiteral("optUse1"))->isChecked());
-    }
-
+    // A picture in the working folder wins over the program's own; one that
+    // cannot be read leaves the control's previous picture.
     void picturesFromCurrentFolderFirst()
     {
-        // A picture in the working folder wins over the program's own; one that
-        // cannot be read leaves the control's previous picture.
         QImage own(404, 312, QImage::Format_ARGB32);
         own.fill(Qt::magenta);
-        QVERIFY(own.save(f->dir() + QStringLiteral("/wave5up.gif"), "PNG"));
-        QFile broken(f->dir() + QStringLiteral("/arrowup.gif"));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("GIF89a not really");
-        broken.close();
-
+        QVERIFY(own.save("wave5up.gif", "PNG"));
+        QFile broken("arrowup.gif");
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("GIF89a not really") > 0 && broken.flush());
+        f->chooseMarket(false);
         f->chooseMarket(true);
-        QCOMPARE(f->get<ChartView>(QStringLiteral("Picture1"))->picture().toImage().pixelColor(10, 10),
-                 QColor(Qt::magenta));
-        QVERIFY(CalculatorFixture::showsPicture(f->button(QStringLiteral("cmdCalc")), QStringLiteral("calc.gif")));
-        f->calculate(true, QStringLiteral("10"), QStringLiteral("20"));
-        QCOMPARE(f->text(QStringLiteral("lblTgtWav3Up")), QStringLiteral("27.50"));
+        QCOMPARE(f->chart().pixelColor(10, 10), QColor(Qt::magenta));
+        QVERIFY(f->showsPicture(f->button("cmdCalc"), "arrowdn.gif"));
+        f->calculate(true, "10", "20");
+        QCOMPARE(f->text("lblTgtWav3Up"), "27.50");
     }
 
+    // Enter presses the default button: Calculate, but never in the watch-list
+    // box, where typing a symbol makes Add Symbol the default until it is left.
     void enterPressesDefaultButton()
     {
         MessageBoxWatcher messages;
-        f->chooseMarket(true);
-        f->typePrices(QStringLiteral("10"), QStringLiteral("20"));
+        QSignalSpy calculations(f->button("cmdCalc"), &QPushButton::clicked);
+        f->typePrices("10", "20");
         QTest::keyClick(f->end(), Qt::Key_Return);
-        QCOMPARE(f->text(QStringLiteral("lblTgtWav3Up")), QStringLiteral("27.50"));
-
-        // In the watch-list box Enter belongs to the box unless it has made
-        // another button the default.
-        QSignalSpy calculations(f->button(QStringLiteral("cmdCalc")), &QPushButton::clicked);
-        auto *symbols = f->get<QComboBox>(QStringLiteral("cboSymbols"));
-        symbols->setFocus();
-        QTest::keyClick(symbols, Qt::Key_Return);
-        QCOMPARE(calculations.count(), 0);
-        QPushButton *display = f->button(QStringLiteral("cmdDecFrac"));
-        f->window->setDefaultButton(display);
-        QTest::keyClick(symbols, Qt::Key_Enter);
-        QVERIFY(f->window->waveState().bShowFractions);
-        QCOMPARE(calculations.count(), 0);
+        QCOMPARE(f->text("lblTgtWav3Up"), "27.50");
+        f->symbols()->setFocus();
+        QTest::keyClick(f->symbols(), Qt::Key_Return);
+        QCOMPARE(calculations.count(), 1);
+        QTest::keyClicks(f->symbols()->lineEdit(), "ibm");
+        f->symbols()->showPopup(); // the box's own list taking the focus is no leaving
+        f->symbols()->hidePopup();
+        QTest::keyClick(f->symbols(), Qt::Key_Return);
+        QCOMPARE(f->symbols()->count(), 1);
+        f->start()->setFocus();
+        QCOMPARE(f->window->defaultButton(), f->button("cmdCalc"));
+        QCOMPARE(calculations.count(), 1);
         QCOMPARE(messages.count(), 0);
     }
 
@@ -181,9 +173,6 @@ private slots:
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
     }
-
-private:
-    std::unique_ptr<CalculatorFixture> f;
 };
 
 QTEST_MAIN(TestCalculatorWindow)
