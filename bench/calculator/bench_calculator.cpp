@@ -2,6 +2,7 @@
 // (a) a Calculate from the click to the labels updated (and to the repaint),
 // (b) a switch to fractions and back,
 // (c) the window's construction to its first paint.
+#include "BenchSupport.h"
 #include "frmOndara.h"
 #include "modOndara.h"
 
@@ -46,18 +47,6 @@ double msSince(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-// Notes the window's first paint.
-class PaintWatch : public QObject
-{
-public:
-    bool painted = false;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
 
 void click(frmOndara &window, QWidget *target)
 {
@@ -83,7 +72,7 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         auto window = std::make_unique<frmOndara>();
-        PaintWatch watch;
+        bench::PaintWatch watch;
         window->installEventFilter(&watch);
         window->show();
         while (!watch.painted)

@@ -2,6 +2,7 @@
 // list is filled) and a filter change that reopens its query, against the
 // sqlite3 program running the same query into /dev/null as the floor. Prints
 // the median of several runs of each and the peak resident memory.
+#include "BenchSupport.h"
 #include "QueryDialect.h"
 #include "frmPrint.h"
 #include "modOndara.h"
@@ -96,17 +97,6 @@ void quietPlatform(QtMsgType type, const QMessageLogContext &context, const QStr
         g_defaultHandler(type, context, message);
 }
 
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -169,6 +159,6 @@ int main(int argc, char **argv)
     line("floor: sqlite3 program, same query", floorMs);
     line("open the window (load to list shown)", openMs);
     line("filter change that reopens the query", filterMs);
-    std::printf("peak resident memory: %.1f MB\n", double(peakResidentKb()) / 1024);
+    std::printf("peak resident memory: %.1f MB\n", double(bench::peakResidentKb()) / 1024);
     return 0;
 }

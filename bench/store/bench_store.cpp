@@ -4,6 +4,7 @@
 // rows in the same order, and a bare Qt window started the same way as the
 // program (a fresh process, timed from its start to its first paint). Prints
 // the peak resident memory of the started program and of this process.
+#include "BenchSupport.h"
 #include "QueryDialect.h"
 #include "frmOndara.h"
 #include "modOndara.h"
@@ -84,29 +85,7 @@ void fill(const QString &path)
     });
 }
 
-long peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
 
-class PaintWatch : public QObject
-{
-public:
-    bool painted = false;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
 
 // The started process: shows its window, and at the first paint prints its
 // peak resident memory and ends.
@@ -119,12 +98,12 @@ int startedWindow(int argc, char **argv, bool program)
         window = std::make_unique<frmOndara>();
     else
         window = std::make_unique<QWidget>();
-    PaintWatch watch;
+    bench::PaintWatch watch;
     window->installEventFilter(&watch);
     window->show();
     while (!watch.painted)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    std::printf("painted %ld\n", peakResidentKb());
+    std::printf("painted %ld\n", bench::peakResidentKb());
     std::fflush(stdout);
     return 0;
 }
@@ -223,6 +202,6 @@ int main(int argc, char **argv)
     std::printf("%-46s %10.1f %10s %8s\n", "program, start to first paint", median(program),
                 ratio(median(program), bareMs).constData(), "<300, 4x");
     std::printf("peak resident memory, started program: %.1f MB (target < 80)\n", double(programPeakKb) / 1024);
-    std::printf("peak resident memory, this process: %.1f MB\n", double(peakResidentKb()) / 1024);
+    std::printf("peak resident memory, this process: %.1f MB\n", double(bench::peakResidentKb()) / 1024);
     return 0;
 }

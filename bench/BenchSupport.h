@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QEvent>
+#include <QFile>
+#include <QObject>
+
+// What the benchmark programs share: the process's peak resident memory and
+// a watch for a window's first paint.
+namespace bench {
+
+// VmHWM of this process in kB, or -1 where /proc does not tell.
+inline long peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Notes the first paint of the widgets it is installed on.
+class PaintWatch : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+} // namespace bench
