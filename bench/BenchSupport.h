@@ -3,11 +3,35 @@
 #include <QByteArray>
 #include <QEvent>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QObject>
 
-// What the benchmark programs share: the process's peak resident memory and
-// a watch for a window's first paint.
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+// What the benchmark programs share: medians of timed runs, the process's
+// peak resident memory and a watch for a window's first paint.
 namespace bench {
+
+inline double median(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+// Median wall time in milliseconds of runs calls of run.
+inline double medianMs(int runs, const std::function<void()> &run)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return median(times);
+}
 
 // VmHWM of this process in kB, or -1 where /proc does not tell.
 inline long peakResidentKb()

@@ -32,15 +32,7 @@ constexpr int Runs = 7;
 
 double medianMs(const std::function<void()> &run)
 {
-    std::vector<double> times;
-    for (int i = 0; i < Runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::medianMs(Runs, run);
 }
 
 void fill(const QString &path)

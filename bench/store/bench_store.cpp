@@ -34,22 +34,9 @@ constexpr int Rows = 32767;
 constexpr int Runs = 9;
 const char WatchListQuery[] = "SELECT * FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC;";
 
-double median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
 double medianMs(const std::function<void()> &run)
 {
-    std::vector<double> times;
-    for (int i = 0; i < Runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    return median(times);
+    return bench::medianMs(Runs, run);
 }
 
 // A few thousand tickers of one to five letters, saved over about three years.
@@ -197,10 +184,10 @@ int main(int argc, char **argv)
                 "<150, 2x");
     std::printf("%-46s %10.1f %10s\n", "Add Symbol (Calculate, save, LoadWatchList)", addMs,
                 ratio(addMs, floorMs).constData());
-    const double bareMs = median(bare);
+    const double bareMs = bench::median(bare);
     std::printf("%-46s %10.1f %10s\n", "floor: bare Qt window, start to first paint", bareMs, "1.00x");
-    std::printf("%-46s %10.1f %10s %8s\n", "program, start to first paint", median(program),
-                ratio(median(program), bareMs).constData(), "<300, 4x");
+    std::printf("%-46s %10.1f %10s %8s\n", "program, start to first paint", bench::median(program),
+                ratio(bench::median(program), bareMs).constData(), "<300, 4x");
     std::printf("peak resident memory, started program: %.1f MB (target < 80)\n", double(programPeakKb) / 1024);
     std::printf("peak resident memory, this process: %.1f MB\n", double(bench::peakResidentKb()) / 1024);
     return 0;
