@@ -2,6 +2,7 @@
 // list is filled) and a filter change that reopens its query, against the
 // sqlite3 program running the same query into /dev/null as the floor. Prints
 // the median of several runs of each and the peak resident memory.
+#include "BenchStore.h"
 #include "BenchSupport.h"
 #include "QueryDialect.h"
 #include "frmPrint.h"
@@ -37,23 +38,11 @@ double medianMs(const std::function<void()> &run)
 
 void fill(const QString &path)
 {
-    createDatabase(path);
-    const DatabaseHandle db = openDatabase(path);
     const QDate today = QDate::currentDate();
-    db->inTransaction([&] {
-        QSqlQuery insert = db->prepare(QStringLiteral(
-            "INSERT INTO tblSymbols (Symbol, Date, Time, W1Start, W1End, W3Target, W3Ext, W5Target, W5Ext) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        for (int i = 0; i < Rows; ++i) {
-            const double start = 10 + (i % 5000) / 4.0;
-            insert.bindValue(0, QStringLiteral("SYM%1").arg(i % 400));
-            insert.bindValue(1, storedDateText(today));
-            insert.bindValue(2, storedTimeText(QTime(0, 0).addSecs((i * 37) % 86400)));
-            const double prices[] = {start, start + 5, start + 13.09, start + 16.18, start + 18.09, start + 21.18};
-            for (int p = 0; p < 6; ++p)
-                insert.bindValue(3 + p, prices[p]);
-            db->exec(insert);
-        }
+    bench::fillSymbols(path, Rows, [&](int i) {
+        const double start = 10 + (i % 5000) / 4.0;
+        return bench::Row{QStringLiteral("SYM%1").arg(i % 400), today, QTime(0, 0).addSecs((i * 37) % 86400),
+                          {start, start + 5, start + 13.09, start + 16.18, start + 18.09, start + 21.18}};
     });
 }
 

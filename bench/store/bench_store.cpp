@@ -4,6 +4,7 @@
 // rows in the same order, and a bare Qt window started the same way as the
 // program (a fresh process, timed from its start to its first paint). Prints
 // the peak resident memory of the started program and of this process.
+#include "BenchStore.h"
 #include "BenchSupport.h"
 #include "QueryDialect.h"
 #include "frmOndara.h"
@@ -42,8 +43,6 @@ double medianMs(const std::function<void()> &run)
 // A few thousand tickers of one to five letters, saved over about three years.
 void fill(const QString &path)
 {
-    createDatabase(path);
-    const DatabaseHandle db = openDatabase(path);
     QRandomGenerator random(20010115);
     QStringList tickers;
     for (int i = 0; i < 3000; ++i) {
@@ -53,22 +52,15 @@ void fill(const QString &path)
         tickers.append(ticker);
     }
     const QDate today = QDate::currentDate();
-    db->inTransaction([&] {
-        QSqlQuery insert = db->prepare(QStringLiteral(
-            "INSERT INTO tblSymbols (Symbol, Date, Time, W1Start, W1End, W3Target, W3Ext, W5Target, W5Ext) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        for (int i = 0; i < Rows; ++i) {
-            const double start = 10 + random.bounded(40000) / 100.0;
-            const bool wave1 = random.bounded(4) != 0;
-            insert.bindValue(0, tickers[random.bounded(int(tickers.size()))]);
-            insert.bindValue(1, storedDateText(today.addDays(-random.bounded(1100))));
-            insert.bindValue(2, storedTimeText(QTime(0, 0).addSecs(random.bounded(86400))));
-            const double prices[] = {start, wave1 ? start + 10 : 0, start + 17.5, wave1 ? start + 20 : 0,
-                                     start + 27.5, start + 36.18};
-            for (int p = 0; p < 6; ++p)
-                insert.bindValue(3 + p, prices[p]);
-            db->exec(insert);
-        }
+    bench::fillSymbols(path, Rows, [&](int) {
+        const double start = 10 + random.bounded(40000) / 100.0;
+        const bool wave1 = random.bounded(4) != 0;
+        bench::Row row;
+        row.symbol = tickers[random.bounded(int(tickers.size()))];
+        row.date = today.addDays(-random.bounded(1100));
+        row.time = QTime(0, 0).addSecs(random.bounded(86400));
+        row.prices = {start, wave1 ? start + 10 : 0, start + 17.5, wave1 ? start + 20 : 0, start + 27.5, start + 36.18};
+        return row;
     });
 }
 
