@@ -3,13 +3,43 @@
 #include "MessageBox.h"
 #include "StoreError.h"
 #include "frmOndara.h"
+#include "modOndara.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 
+#include <functional>
 #include <memory>
 
 namespace ondara {
+namespace {
+
+// Runs a piece of work once the widget it watches has painted for the first time.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget *watched, std::function<void()> work)
+        : QObject(watched), m_work(std::move(work))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, m_work, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
+} // namespace
 
 QString startFailureText(const StoreError &error)
 {
@@ -38,6 +68,18 @@ int runOndara(QApplication &app, const StartFailureReport &report)
         report(startFailureText(error));
         return 1;
     }
+    // Damage can lie anywhere in the file, and reading all of it costs as much
+    // as the file is long: the window is on screen first, and a damaged file
+    // then ends the run with the same refusal as a file that cannot be opened.
+    new AfterFirstPaint(window.get(), [&app, &window, &report] {
+        try {
+            gdbSymbols->requireIntact();
+        } catch (const StoreError &error) {
+            window->hide();
+            report(startFailureText(error));
+            app.exit(1);
+        }
+    });
     window->show();
     return app.exec();
 }

@@ -1,8 +1,8 @@
 #include "frmOndara.h"
 
+#include "CalculationStore.h"
 #include "ChartView.h"
 #include "DataFiles.h"
-#include "RecordSet.h"
 #include "WatchListModel.h"
 #include "WaveCalc.h"
 #include "frmPrint.h"
@@ -152,7 +152,8 @@ void frmOndara::buildBottomRow()
     cboSymbols->setObjectName(QStringLiteral("cboSymbols"));
     cboSymbols->setEditable(true);
     cboSymbols->setInsertPolicy(QComboBox::NoInsert);
-    cboSymbols->setModel(new WatchListModel(cboSymbols));
+    m_watchList = new WatchListModel(cboSymbols);
+    cboSymbols->setModel(m_watchList);
     // What the user types is a new symbol, never a saved entry completed for them.
     cboSymbols->setCompleter(nullptr);
     // Sized here, so the box never measures thousands of entries for a size hint.
@@ -271,14 +272,15 @@ void frmOndara::Form_Load()
 {
     m_state.bUseWave1 = true;
     ondara::OpenDB();
-    mrsSymbols = ondara::RecordSet::open(ondara::gdbSymbols,
-                                         QStringLiteral("SELECT * FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC;"));
-    m_symbolsJustOpened = true;
+    m_store = new ondara::CalculationStore(ondara::gdbSymbols, this);
+    m_watchList->follow(*m_store);
+    m_watchList->setErrorHandler([this](const ondara::StoreError &error) {
+        reportWatchListError(QStringLiteral("LoadWatchList"), QStringLiteral(" "), error, QMessageBox::Information);
+    });
     LoadWatchList();
-    // The help table names controls of both windows: asking for the report
-    // window's loads it now, while hidden. It opens the database again and
-    // takes over the shared handle; mrsSymbols keeps the connection it has.
     fillHelpTable();
+    if (m_store->isReadOnly())
+        setWindowTitle(QStringLiteral("Ondara - saved calculations can be read but not written"));
     Picture1->setPicture(QStringLiteral("wavesplash.jpg"));
 }
 

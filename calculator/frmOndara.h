@@ -14,6 +14,7 @@
 #include <memory>
 
 class ChartView;
+class WatchListModel;
 class frmPrint;
 class QButtonGroup;
 class QComboBox;
@@ -26,7 +27,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace ondara {
-class RecordSet;
+class CalculationStore;
 class StoreError;
 }
 
@@ -42,7 +43,8 @@ class frmOndara : public QWidget
 
 public:
     // Loads the window: a database that cannot be opened or read throws
-    // ondara::StoreError, and no window comes to exist.
+    // ondara::StoreError, and no window comes to exist. A file that can be
+    // read but not written loads, and the title says so.
     explicit frmOndara(QWidget *parent = nullptr);
     ~frmOndara() override;
 
@@ -153,8 +155,7 @@ private:
 
     // The watch list's helpers.
     void symbolsTextEdited();
-    bool findSavedRow(int id);
-    void setWatchListEntries(QStringList texts, QList<int> ids);
+    qint64 pickedId() const;
     void reportWatchListError(const QString &procedure, const QString &separator,
                               const ondara::StoreError &error, QMessageBox::Icon icon);
     void showRecalledBasis(bool wave1);
@@ -180,11 +181,11 @@ private:
     QRadioButton *optDec = nullptr;
     QRadioButton *optFrac = nullptr;
 
-    // All saved calculations in watch-list order, open for the window's life.
-    std::unique_ptr<ondara::RecordSet> mrsSymbols;
-    // Set while mrsSymbols holds the rows it read when it was opened.
-    bool m_symbolsJustOpened = false;
-    // The report window, loaded hidden at start-up.
+    // The saved calculations, for both windows, open for the window's life.
+    ondara::CalculationStore *m_store = nullptr;
+    // The watch list's entries, following the store.
+    WatchListModel *m_watchList = nullptr;
+    // The report window while Print Chart shows it.
     frmPrint *m_frmPrint = nullptr;
 
     // The last text each price field accepted (its tag).

@@ -5,6 +5,7 @@
 
 #include "ChartView.h"
 #include "ContextHelp.h"
+#include "ControlIds.h"
 #include "MessageBox.h"
 #include "StoreError.h"
 #include "clsCommon.h"
@@ -27,19 +28,27 @@ constexpr ondara::BgrColour BearRet38Colour = 0x00C0FFC0;
 
 frmPrint *frmOndara::reportWindow()
 {
-    // The report window is loaded on first touch; closing it unloads it, so
-    // each opening starts from a fresh load.
+    // The report window is loaded when Print Chart first needs it; closing it
+    // unloads it, so each opening starts from a fresh load.
     if (!m_frmPrint)
-        m_frmPrint = new frmPrint(this);
+        m_frmPrint = new frmPrint(*m_store, this);
     return m_frmPrint;
 }
 
 void frmOndara::fillHelpTable()
 {
-    const std::array<QWidget *, 5> report = reportWindow()->helpControls();
-    FillHelpIDs({cmdMarket[0], cmdMarket[1], cmdCalc, cmdHelp, cmdDecFrac, cmdUseWave,
-                 cmdAction[0], cmdAction[1], cmdAction[2], Picture1,
-                 report[0], report[1], report[2], report[3], report[4]});
+    // The report window's controls are named, not built: their identifiers
+    // are kept by name for the run, so building the window later gives its
+    // controls these same numbers.
+    std::array<qint32, HelpPairCount - 1> ids{};
+    QWidget *const calculator[] = {cmdMarket[0], cmdMarket[1], cmdCalc, cmdHelp, cmdDecFrac, cmdUseWave,
+                                   cmdAction[0], cmdAction[1], cmdAction[2], Picture1};
+    auto id = ids.begin();
+    for (QWidget *control : calculator)
+        *id++ = ondara::GetDlgCtrlID(control);
+    for (const char *name : frmPrint::HelpControlNames)
+        *id++ = ondara::reserveDlgCtrlID(QLatin1StringView(frmPrint::WindowName), QLatin1StringView(name));
+    FillHelpIDs(ids);
 }
 
 // ---- Print Chart ----

@@ -1,26 +1,24 @@
 #include "frmOndara.h"
 
+#include "CalculationStore.h"
 #include "MessageBox.h"
 #include "PriceText.h"
-#include "RecordSet.h"
 #include "WatchListModel.h"
 #include "WatchListText.h"
-#include "frmPrint.h"
 
 #include <QComboBox>
 #include <QDateTime>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlQuery>
 
 #include <optional>
 #include <utility>
 
 // The watch list: saving the current calculation under a symbol, listing the
 // saved ones, recalling one into the window and deleting it. Every database
-// failure ends the handler with one "Watch List" message; the record set only
-// changes once the file has, so the list never shows what the file lacks.
+// failure ends the handler with one "Watch List" message. The list follows
+// the store, so it changes only once the file has, wherever the change was made.
 
 using ondara::StoreError;
 
@@ -28,22 +26,6 @@ namespace {
 
 const QString WatchList = QStringLiteral("Watch List");
 const QString DeleteSymbolTitle = QStringLiteral("Delete Symbol");
-
-QString idCondition(int id)
-{
-    return QStringLiteral("ID = %1").arg(id);
-}
-
-// A price of a saved row. Rows written by other programs may hold a null or a
-// text that is no number; either stands for no price.
-std::optional<double> storedPrice(const QVariant &value)
-{
-    if (value.isNull())
-        return std::nullopt;
-    bool ok = false;
-    const double price = value.toDouble(&ok);
-    return ok ? std::optional<double>(price) : std::nullopt;
-}
 
 QString plainPriceText(std::optional<double> price)
 {
@@ -97,26 +79,24 @@ void frmOndara::AddSymbol()
         }
 
         const QDateTime now = QDateTime::currentDateTime();
-        const QDate date = now.date();
-        const QTime time(now.time().hour(), now.time().minute(), now.time().second());
+        ondara::SavedCalculation row;
+        row.symbol = symbol;
+        row.date = now.date();
+        row.time = QTime(now.time().hour(), now.time().minute(), now.time().second());
         const bool wave1 = optUse1->isChecked();
-        mrsSymbols->addNew();
-        mrsSymbols->setField(QStringLiteral("Symbol"), symbol);
-        mrsSymbols->setField(QStringLiteral("Date"), date);
-        mrsSymbols->setField(QStringLiteral("Time"), time);
-        mrsSymbols->setField(QStringLiteral("W1Start"), m_state.dblWaveStart);
-        mrsSymbols->setField(QStringLiteral("W1End"), wave1 ? m_state.dblWaveEnd : 0.0);
-        mrsSymbols->setField(QStringLiteral("W3Target"), wave1 ? m_state.dblWav3Target : m_state.dblWav3Point);
-        mrsSymbols->setField(QStringLiteral("W3Ext"), wave1 ? m_state.dblWav3Ext : 0.0);
-        mrsSymbols->setField(QStringLiteral("W5Target"), m_state.dblWav5Target);
-        mrsSymbols->setField(QStringLiteral("W5Ext"), m_state.dblWav5Ext);
-        const qint64 id = mrsSymbols->update();
+        row.w1Start = m_state.dblWaveStart;
+        row.w1End = wave1 ? m_state.dblWaveEnd : 0.0;
+        row.w3Target = wave1 ? m_state.dblWav3Target : m_state.dblWav3Point;
+        row.w3Ext = wave1 ? m_state.dblWav3Ext : 0.0;
+        row.w5Target = m_state.dblWav5Target;
+        row.w5Ext = m_state.dblWav5Ext;
+        // The list takes the new entry in its place through the store.
+        const qint64 id = m_store->add(row);
 
-        LoadWatchList();
         // The new entry is picked as well as shown, since the chart now stands
         // for it: Delete Symbol can take it back at once.
-        cboSymbols->setCurrentIndex(cboSymbols->findData(int(id)));
-        cboSymbols->setEditText(WatchListText().entry(symbol, date, time));
+        cboSymbols->setCurrentIndex(m_watchList->fetchUntil(id));
+        cboSymbols->setEditText(WatchListText().entry(symbol, row.date, row.time));
         cboSymbols_Change();
     } catch (const StoreError &error) {
         reportWatchListError(QStringLiteral("AddSymbol"), QStringLiteral(" "), error, QMessageBox::Critical);
@@ -138,21 +118,23 @@ void frmOndara::DeleteSymbol()
                                    WatchListText::firstCharacters(WatchListText::trimmedBlanks(cboSymbols->currentText()),
                                                                   WatchListText::MaxSymbolLength))
                                    .toString();
-        if (!findSavedRow(cboSymbols->itemData(picked).toInt())) {
+        const qint64 id = pickedId();
+        if (!m_store->exists(id)) {
             ondara::showMessage(this, QStringLiteral("Symbol '%1' not found.").arg(symbol), DeleteSymbolTitle,
                                 QMessageBox::Critical);
             return;
         }
+        m_store->requireWritable(); // said before the question rather than after it
         const auto answer =
             ondara::showMessage(this, QStringLiteral("Are you sure you want to delete symbol '%1'?").arg(symbol),
                                 DeleteSymbolTitle, QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
-        mrsSymbols->deleteCurrent();
-        // The entry goes without the list being read again. Nothing is picked
-        // afterwards: the box would otherwise show a neighbour as if chosen.
-        cboSymbols->removeItem(picked);
+        // The entry leaves the list through the store, without the list being
+        // read again. Nothing is picked afterwards: the box would otherwise
+        // show a neighbour as if chosen.
+        m_store->remove({id});
         cboSymbols->setCurrentIndex(-1);
         cboSymbols->update();
     } catch (const StoreError &error) {
@@ -163,60 +145,18 @@ void frmOndara::DeleteSymbol()
 void frmOndara::LoadWatchList()
 {
     try {
-        // A set opened a moment ago already holds the rows as they are now;
-        // reading them again would double the cost of the window's load.
-        if (!std::exchange(m_symbolsJustOpened, false))
-            mrsSymbols->requery();
-        if (mrsSymbols->recordCount() != 0)
-            mrsSymbols->moveFirst();
-        const auto column = [this](const char *name) {
-            for (int i = 0; i < mrsSymbols->fieldCount(); ++i) {
-                if (mrsSymbols->fieldName(i).compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0)
-                    return i;
-            }
-            throw StoreError(StoreError::ItemNotFound,
-                             QStringLiteral("Item not found in this collection: %1.").arg(QLatin1StringView(name)));
-        };
-        const int id = column("ID");
-        const int symbol = column("Symbol");
-        const int date = column("Date");
-        const int time = column("Time");
-
-        WatchListText text;
-        QStringList texts;
-        QList<int> ids;
-        texts.reserve(mrsSymbols->recordCount());
-        ids.reserve(mrsSymbols->recordCount());
-        for (; !mrsSymbols->eof(); mrsSymbols->moveNext()) {
-            texts.append(text.entry(mrsSymbols->field(symbol).toString(), mrsSymbols->field(date),
-                                    mrsSymbols->field(time)));
-            ids.append(mrsSymbols->field(id).toInt());
-        }
-        setWatchListEntries(std::move(texts), std::move(ids));
+        // The first page; the rest come as the box's list scrolls.
+        m_watchList->setQuery([store = m_store] { return store->watchList(); });
+        // Filling the list picks nothing, as emptying it leaves no text.
+        cboSymbols->setCurrentIndex(-1);
     } catch (const StoreError &error) {
         reportWatchListError(QStringLiteral("LoadWatchList"), QStringLiteral(" "), error, QMessageBox::Information);
     }
 }
 
-bool frmOndara::findSavedRow(int id)
+qint64 frmOndara::pickedId() const
 {
-    // The record set holds the rows as they were last read, and the report
-    // window or another program may have deleted one since: whether it still
-    // exists is the file's to say.
-    const ondara::DatabaseHandle &db = ondara::gdbSymbols;
-    QSqlQuery query = db->prepare(QStringLiteral("SELECT count(*) FROM tblSymbols WHERE ID = ?"));
-    query.addBindValue(id);
-    db->exec(query);
-    if (!query.next())
-        db->fail(query);
-    return query.value(0).toInt() != 0 && mrsSymbols->findFirst(idCondition(id));
-}
-
-void frmOndara::setWatchListEntries(QStringList texts, QList<int> ids)
-{
-    static_cast<WatchListModel *>(cboSymbols->model())->setEntries(std::move(texts), std::move(ids));
-    // Filling the list picks nothing, as emptying it leaves no text.
-    cboSymbols->setCurrentIndex(-1);
+    return cboSymbols->itemData(cboSymbols->currentIndex()).toLongLong();
 }
 
 void frmOndara::cboSymbols_Click()
@@ -225,16 +165,17 @@ void frmOndara::cboSymbols_Click()
         const int picked = cboSymbols->currentIndex();
         if (cboSymbols->currentText().isEmpty() || picked < 0)
             return;
-        if (!findSavedRow(cboSymbols->itemData(picked).toInt())) {
+        // The report window or another program may have deleted the row since
+        // it was listed: whether it still exists is the file's to say.
+        const std::optional<ondara::SavedCalculation> row = m_store->find(pickedId());
+        if (!row) {
             LoadWatchList();
             return;
         }
-        // A null W1End counts as 0, so a row without one is taken on the wave 3 basis.
-        const std::optional<double> start = storedPrice(mrsSymbols->field(QStringLiteral("W1Start")));
-        const std::optional<double> w1End = storedPrice(mrsSymbols->field(QStringLiteral("W1End")));
-        const bool wave1 = w1End.value_or(0) != 0;
-        const std::optional<double> second =
-            wave1 ? w1End : storedPrice(mrsSymbols->field(QStringLiteral("W3Target")));
+        // A missing W1End counts as 0, so a row without one is taken on the wave 3 basis.
+        const std::optional<double> start = row->w1Start;
+        const bool wave1 = row->w1End.value_or(0) != 0;
+        const std::optional<double> second = wave1 ? row->w1End : row->w3Target;
         (wave1 ? optUse1 : optUse3)->setChecked(true);
         showRecalledBasis(wave1);
         cmdMarket_Click(start.value_or(0) < second.value_or(0) ? 0 : 1);

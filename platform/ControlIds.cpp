@@ -24,7 +24,23 @@ QHash<QString, WindowIds> &registry()
     return windows;
 }
 
+int idFor(const QString &windowKey, const QString &controlKey)
+{
+    WindowIds &ids = registry()[windowKey];
+    int id = ids.byName.value(controlKey);
+    if (id == 0) {
+        id = ids.next++;
+        ids.byName.insert(controlKey, id);
+    }
+    return id;
+}
+
 } // namespace
+
+int reserveDlgCtrlID(const QString &windowName, const QString &controlName)
+{
+    return idFor(windowName, controlName);
+}
 
 int GetDlgCtrlID(QWidget *control)
 {
@@ -38,15 +54,10 @@ int GetDlgCtrlID(QWidget *control)
     const QString windowKey = window->objectName().isEmpty()
                                   ? QString::number(quintptr(window), 16)
                                   : window->objectName();
-    WindowIds &ids = registry()[windowKey];
     const QString controlKey = control->objectName().isEmpty()
                                    ? QStringLiteral("#") + QString::number(quintptr(control), 16)
                                    : control->objectName();
-    int id = ids.byName.value(controlKey);
-    if (id == 0) {
-        id = ids.next++;
-        ids.byName.insert(controlKey, id);
-    }
+    const int id = idFor(windowKey, controlKey);
     control->setProperty(IdProperty, id);
     return id;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 // Numeric control identifiers, as a desktop that keys popup help by control
@@ -10,5 +11,10 @@ class QWidget;
 namespace ondara {
 
 int GetDlgCtrlID(QWidget *control);
+
+// The identifier that the control of that name will have in any window of
+// that name, given before such a window exists (the help table needs the
+// report window's identifiers long before the window is first opened).
+int reserveDlgCtrlID(const QString &windowName, const QString &controlName);
 
 } // namespace ondara

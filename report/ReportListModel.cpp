@@ -1,59 +1,50 @@
 #include "ReportListModel.h"
 
-#include "RecordSet.h"
+namespace ondara {
+namespace {
+
+QVariant price(const std::optional<double> &value)
+{
+    return value ? QVariant(*value) : QVariant();
+}
+
+} // namespace
+
+const ReportColumn ReportColumns[10] = {
+    {"ID", [](const SavedCalculation &row) { return QVariant(row.id); }},
+    {"Symbol", [](const SavedCalculation &row) { return QVariant(row.symbol); }},
+    {"Date", [](const SavedCalculation &row) { return row.date.isValid() ? QVariant(row.date) : QVariant(); }},
+    {"Time", [](const SavedCalculation &row) { return row.time.isValid() ? QVariant(row.time) : QVariant(); }},
+    {"W1Start", [](const SavedCalculation &row) { return price(row.w1Start); }},
+    {"W1End", [](const SavedCalculation &row) { return price(row.w1End); }},
+    {"W3Target", [](const SavedCalculation &row) { return price(row.w3Target); }},
+    {"W3Ext", [](const SavedCalculation &row) { return price(row.w3Ext); }},
+    {"W5Target", [](const SavedCalculation &row) { return price(row.w5Target); }},
+    {"W5Ext", [](const SavedCalculation &row) { return price(row.w5Ext); }},
+};
+
+} // namespace ondara
 
 ReportListModel::ReportListModel(QObject *parent)
-    : QAbstractTableModel(parent)
+    : CalculationListModel(parent)
 {
-}
-
-void ReportListModel::fill(ondara::RecordSet &records)
-{
-    QStringList headings;
-    const int fields = records.fieldCount();
-    for (int field = 0; field < fields; ++field)
-        headings += records.fieldName(field);
-
-    const int count = records.recordCount();
-    std::vector<QVariant> cells;
-    cells.reserve(std::size_t(count) * std::size_t(fields));
-    if (count > 0)
-        records.moveFirst();
-    for (int row = 0; row < count; ++row) {
-        for (int field = 0; field < fields; ++field)
-            cells.push_back(records.field(field));
-        records.moveNext();
-    }
-    if (count > 0)
-        records.moveFirst();
-
-    beginResetModel();
-    m_headings = headings;
-    m_cells = std::move(cells);
-    m_rows = count;
-    // The user's locale as it is now: a list filled again follows a changed one.
-    m_text = ondara::StoredValueText();
-    endResetModel();
-}
-
-int ReportListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
+    // Each new query formats in the user's locale as it is then.
+    connect(this, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_text = ondara::StoredValueText(); });
 }
 
 int ReportListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_headings.size());
+    return parent.isValid() ? 0 : int(std::size(ondara::ReportColumns));
 }
 
 QString ReportListModel::text(int row, int column) const
 {
-    return m_text(m_cells[std::size_t(row) * std::size_t(m_headings.size()) + std::size_t(column)]);
+    return m_text(ondara::ReportColumns[column].value(calculation(row)));
 }
 
 QVariant ReportListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows || index.column() >= m_headings.size())
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
         return text(index.row(), index.column());
@@ -62,7 +53,7 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
 
 QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_headings.size())
-        return m_headings[section];
-    return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
+        return QString::fromLatin1(ondara::ReportColumns[section].heading);
+    return CalculationListModel::headerData(section, orientation, role);
 }

@@ -1,43 +1,39 @@
 #pragma once
 
+#include "CalculationListModel.h"
 #include "LocaleFormat.h"
 
-#include <QAbstractTableModel>
-#include <QStringList>
 #include <QVariant>
 
-#include <vector>
-
 namespace ondara {
-class RecordSet;
-}
 
-// The rows of the report's record set as the list shows them: one column per
-// field, headed by its name. The values are copied once and turned into text
-// only when the list draws them, so a query of tens of thousands of rows opens
-// without formatting rows nobody scrolls to.
-class ReportListModel : public QAbstractTableModel
+// A column of the report list: its heading and the value it shows of a row.
+struct ReportColumn
 {
-    Q_OBJECT
+    const char *heading;
+    QVariant (*value)(const SavedCalculation &row);
+};
 
+// The list's columns in order: the hidden ID, then the nine the user sees.
+// A further column is one more entry here.
+extern const ReportColumn ReportColumns[10];
+
+} // namespace ondara
+
+// The rows of the report's query as the list shows them, a column per entry
+// of ReportColumns. Values are turned into text only when the list draws them.
+class ReportListModel : public ondara::CalculationListModel
+{
 public:
     explicit ReportListModel(QObject *parent = nullptr);
 
-    // Replaces the columns and rows with those of records, read from its
-    // first row to its last; leaves records on its first row.
-    void fill(ondara::RecordSet &records);
-
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // A cell as text: what the list shows, "" for a null.
+    // A cell as the list shows it; "" for a missing value.
     QString text(int row, int column) const;
 
 private:
-    QStringList m_headings;
-    std::vector<QVariant> m_cells; // row after row
-    int m_rows = 0;
-    ondara::StoredValueText m_text;
+    ondara::StoredValueText m_text; // the user's locale when the model was made
 };

@@ -1,10 +1,32 @@
 #include "ReportQuery.h"
 
-#include "QueryDialect.h"
-
 #include <QLocale>
+#include <QStringList>
 
 namespace ondara {
+namespace {
+
+// A quote inside a symbol is doubled: 'O''NEIL'. Without it the text would end
+// the literal early, and two different filters could give the same text.
+QString quotedText(const QString &text)
+{
+    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+} // namespace
+
+QString sortOrderText(ReportOrder order)
+{
+    switch (order) {
+    case ReportOrder::SymbolDateTime:
+        return QLatin1StringView(SortOrderAtStart);
+    case ReportOrder::NewestFirst:
+        return QLatin1StringView(SortOrderByDate);
+    case ReportOrder::SymbolNewestFirst:
+        return QLatin1StringView(SortOrderBySymbol);
+    }
+    return QString();
+}
 
 QString dateLiteral(QDate date)
 {
@@ -37,8 +59,6 @@ QString criteriaText(const ReportFilter &filter)
     if (!filter.symbols.isEmpty()) {
         QStringList quoted;
         quoted.reserve(filter.symbols.size());
-        // A quote inside a symbol is doubled: 'O''NEIL'. Without it the text
-        // would end the literal early and no longer be a query at all.
         for (const QString &symbol : filter.symbols)
             quoted += quotedText(symbol);
         criteria += QStringLiteral(" AND Symbol IN (%1)").arg(quoted.join(QLatin1Char(',')));

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "ReportFilter.h"
+
 #include <QDate>
 #include <QString>
-#include <QStringList>
 #include <QTime>
 
-// The report's query text, built from the filter values alone so that every
-// form of it can be checked without a window. The text is what the store's
-// query reader accepts: # around dates and times, single quotes around symbols.
+// The report's query as text, built from the filter values alone: the window
+// keeps it to tell whether a filter event changed the query. The rows
+// themselves come from the store, which binds the same filter as values.
 namespace ondara {
 
 // ORDER BY lists: at load, after a click on Date, after a click on Symbol.
@@ -15,22 +16,13 @@ inline constexpr char SortOrderAtStart[] = "Symbol, Date, Time";
 inline constexpr char SortOrderByDate[] = "Date DESC, Time DESC, Symbol";
 inline constexpr char SortOrderBySymbol[] = "Symbol, Date DESC, Time DESC";
 
-// What the filter controls hold; symbols in the order the list shows them.
-struct ReportFilter
-{
-    QDate dateFrom;
-    QDate dateTo;
-    QTime timeFrom;
-    QTime timeTo;
-    QStringList symbols;
-};
+QString sortOrderText(ReportOrder order);
 
-// Dates are always month/day/four-digit year, whatever the user's locale, since
-// the store reads them that way: 1/15/2001.
+// Dates are always month/day/four-digit year, whatever the user's locale: 1/15/2001.
 QString dateLiteral(QDate date);
 
 // The From time on the 12-hour clock (9:30:00 AM), the To time on the 24-hour
-// clock (16:00:00); the store reads both.
+// clock (16:00:00).
 QString fromTimeLiteral(QTime time);
 QString toTimeLiteral(QTime time);
 
@@ -40,8 +32,5 @@ QString criteriaText(const ReportFilter &filter);
 
 // The whole query: SELECT * FROM tblSymbols WHERE <criteria> ORDER BY <sortOrder>;
 QString reportQueryText(const QString &criteria, const QString &sortOrder);
-
-// The query behind the symbol list.
-inline constexpr char SymbolListQuery[] = "SELECT DISTINCT Symbol FROM tblSymbols ORDER BY Symbol;";
 
 } // namespace ondara

@@ -1,8 +1,8 @@
 #include "SymbolReportPrinter.h"
 
+#include "CalculationStore.h"
 #include "LocaleFormat.h"
-#include "RecordSet.h"
-#include "StoreError.h"
+#include "ReportListModel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -15,28 +15,11 @@ namespace ondara {
 
 namespace {
 
-constexpr int PrintedFieldCount = int(std::size(PrintedFields));
+// The nine columns after the ID.
+constexpr int FirstPrintedColumn = 1;
+constexpr int PrintedFieldCount = 9;
 constexpr int TabStopCharacters = 8;
-
-// Field positions by name, looked up once rather than for every row.
-QList<int> printedFieldIndexes(const RecordSet &records)
-{
-    QList<int> indexes;
-    for (const char *name : PrintedFields) {
-        int found = -1;
-        for (int i = 0; i < records.fieldCount(); ++i) {
-            if (records.fieldName(i).compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0) {
-                found = i;
-                break;
-            }
-        }
-        if (found < 0)
-            throw StoreError(StoreError::ItemNotFound,
-                             QStringLiteral("Item not found in this collection: %1.").arg(QLatin1StringView(name)));
-        indexes += found;
-    }
-    return indexes;
-}
+constexpr int RowsPerRead = 100; // a page of paper or two: printing, not reading, is what takes time
 
 } // namespace
 
@@ -78,36 +61,37 @@ std::unique_ptr<QPrinter> systemPrinter()
     return printer;
 }
 
-void printSymbolReport(QPrinter &printer, RecordSet &records)
+void printSymbolReport(QPrinter &printer, CalculationCursor rows)
 {
-    if (records.recordCount() == 0)
+    QList<SavedCalculation> read = rows.next(RowsPerRead);
+    if (read.isEmpty())
         return;
-    records.moveFirst();
-    const QList<int> fields = printedFieldIndexes(records);
 
     printer.setPageOrientation(QPageLayout::Landscape);
-    TabbedPageWriter page(printer);
-    page.begin();
+    TabbedPageWriter writer(printer);
+    writer.begin();
 
-    page.setFont(14, true, true);
-    page.printLine(QStringLiteral("Saved Symbols"));
-    page.setFont(10, false, true);
-    page.printLine(QString());
-    page.printLine(QString());
-    page.printLine(reportHeadingLine());
-    page.setFont(10, false, false);
-    page.printLine(QString());
+    writer.setFont(14, true, true);
+    writer.printLine(QStringLiteral("Saved Symbols"));
+    writer.setFont(10, false, true);
+    writer.printLine(QString());
+    writer.printLine(QString());
+    writer.printLine(reportHeadingLine());
+    writer.setFont(10, false, false);
+    writer.printLine(QString());
 
     const StoredValueText text;
     QStringList values;
     values.reserve(PrintedFieldCount);
-    for (; !records.eof(); records.moveNext()) {
-        values.clear();
-        for (int index : fields)
-            values += text(records.field(index));
-        page.printLine(reportRowLine(values));
+    for (; !read.isEmpty(); read = rows.next(RowsPerRead)) {
+        for (const SavedCalculation &row : std::as_const(read)) {
+            values.clear();
+            for (int column = FirstPrintedColumn; column < FirstPrintedColumn + PrintedFieldCount; ++column)
+                values += text(ReportColumns[column].value(row));
+            writer.printLine(reportRowLine(values));
+        }
     }
-    page.end();
+    writer.end();
 }
 
 TabbedPageWriter::TabbedPageWriter(QPrinter &printer)

@@ -18,7 +18,7 @@ class QPrinter;
 // a PDF file, so what the user gets on paper is what the tests read back.
 namespace ondara {
 
-class RecordSet;
+class CalculationCursor;
 
 // A print that could not be done, with the number and text of the Print Error box.
 class PrintError : public NumberedError
@@ -33,15 +33,11 @@ public:
     using NumberedError::NumberedError;
 };
 
-// The fields of a row in print order; the ID is never printed.
-inline constexpr const char *PrintedFields[] = {"Symbol", "Date", "Time", "W1Start", "W1End",
-                                                "W3Target", "W3Ext", "W5Target", "W5Ext"};
-
 // The heading, tabs included.
 QString reportHeadingLine();
 
-// One row's line from its values as text, in PrintedFields order. A price of
-// fewer than eight characters is followed by one extra tab, so that columns
+// One row's line from its values as text, in the order of the nine columns the
+// report list shows (the ID is never printed). A price of fewer than eight characters is followed by one extra tab, so that columns
 // meet the tab stops eight character widths apart.
 QString reportRowLine(const QStringList &values);
 
@@ -49,10 +45,10 @@ QString reportRowLine(const QStringList &values);
 // installed, since Qt would otherwise print to a PDF file without a name.
 std::unique_ptr<QPrinter> systemPrinter();
 
-// Prints every row of records from its first, leaving it at its end. Prints
-// nothing, and does not start the printer, when records has no row. Throws
-// PrintError when the printer fails and StoreError when a row cannot be read.
-void printSymbolReport(QPrinter &printer, RecordSet &records);
+// Prints every row rows reads, from its first. Prints nothing, and does not
+// start the printer, when there is none. Throws PrintError when the printer
+// fails and StoreError when a row cannot be read.
+void printSymbolReport(QPrinter &printer, CalculationCursor rows);
 
 // Lines of text on the pages of a printer, each piece after a tab starting at
 // the next tab stop; a line that no longer fits goes to a new page.

@@ -1,15 +1,14 @@
 #include "frmPrint.h"
 
+#include "CalculationStore.h"
 #include "ChartPicture.h"
 #include "ContextHelp.h"
 #include "DataFiles.h"
 #include "LocaleFormat.h"
-#include "RecordSet.h"
 #include "ReportListModel.h"
 #include "ReportQuery.h"
 #include "StoreError.h"
 #include "SymbolReportPrinter.h"
-#include "modOndara.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
@@ -105,8 +104,8 @@ Widget *named(Widget *widget, const QString &name)
 
 } // namespace
 
-frmPrint::frmPrint(QWidget *parent)
-    : QDialog(parent), m_printerSource(&systemPrinter)
+frmPrint::frmPrint(CalculationStore &store, QWidget *parent)
+    : QDialog(parent), m_store(store), m_printerSource(&systemPrinter)
 {
     createControls();
     Form_Load();
@@ -117,12 +116,17 @@ frmPrint::~frmPrint() = default;
 
 void frmPrint::createControls()
 {
-    setObjectName(QStringLiteral("frmPrint"));
+    setObjectName(QLatin1StringView(WindowName));
     setWindowTitle(PrintSymbolsCaption);
     setModal(true);
 
     ListView1 = named(new QTreeView(this), QStringLiteral("ListView1"));
-    ListView1->setModel(new ReportListModel(ListView1));
+    m_rows = new ReportListModel(ListView1);
+    m_rows->follow(m_store);
+    m_rows->setErrorHandler([this](const StoreError &error) { reportStoreError(QStringLiteral("FillListView"), error); });
+    ListView1->setModel(m_rows);
+    // The first column is the row's ID: the list keeps it for deleting, the user never sees it.
+    connect(m_rows, &QAbstractItemModel::modelReset, ListView1, [this] { ListView1->setColumnHidden(0, true); });
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setAllColumnsShowFocus(true);
@@ -171,7 +175,7 @@ void frmPrint::createControls()
     timeGrid->addWidget(dtpTimeTo, 1, 1);
 
     lblSymbols = named(new QLabel(QStringLiteral("Symbols:"), fraShow), QStringLiteral("lblSymbols"));
-    lstSelectSymbols = named(new QListWidget(fraShow), QStringLiteral("lstSelectSymbols"));
+    lstSelectSymbols = named(new QListWidget(fraShow), QLatin1StringView(HelpControlNames[4]));
     lstSelectSymbols->setSelectionMode(QAbstractItemView::MultiSelection);
     lstSelectSymbols->setMinimumWidth(120);
     lstSelectSymbols->setFixedHeight(96);
@@ -203,12 +207,14 @@ void frmPrint::createControls()
     printColumn->addWidget(optChart);
     printColumn->addWidget(optSymbols);
 
-    cmdSelectAll = pictureButton(QStringLiteral("cmdSelectAll"), SelectAllTip, QStringLiteral("selectall.gif"), this);
-    cmdDelete = pictureButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Symbol"),
+    cmdSelectAll = pictureButton(QLatin1StringView(HelpControlNames[0]), SelectAllTip, QStringLiteral("selectall.gif"),
+                                 this);
+    cmdDelete = pictureButton(QLatin1StringView(HelpControlNames[1]), QStringLiteral("Delete Symbol"),
                               QStringLiteral("delete.gif"), this);
-    cmdPrint = pictureButton(QStringLiteral("cmdPrint"), PrintSymbolsCaption, QStringLiteral("print.gif"), this);
-    cmdSave = pictureButton(QStringLiteral("cmdSave"), QStringLiteral("Save Chart"),
+    cmdSave = pictureButton(QLatin1StringView(HelpControlNames[2]), QStringLiteral("Save Chart"),
                             QStringLiteral("savechart.gif"), this);
+    cmdPrint = pictureButton(QLatin1StringView(HelpControlNames[3]), PrintSymbolsCaption, QStringLiteral("print.gif"),
+                             this);
     cmdDelete->setEnabled(false);
     cmdPrint->setEnabled(false);
     cmdSave->setEnabled(false);
@@ -269,13 +275,12 @@ void frmPrint::connectEvents()
 
 void frmPrint::Form_Load()
 {
-    OpenDB();
     LoadSymbolList();
     dtpDateFrom->setDate(QDate::currentDate());
     dtpDateTo->setDate(dtpDateFrom->date());
     dtpTimeFrom->setTime(QTime(0, 0, 0));
     dtpTimeTo->setTime(QTime(23, 59, 59));
-    mstrSortOrder = QLatin1StringView(SortOrderAtStart);
+    m_sortOrder = ReportOrder::SymbolDateTime;
     RefreshQuery();
     QPixmap picture;
     if (loadPicture(QStringLiteral("save.bmp"), picture)) {
@@ -362,14 +367,13 @@ void frmPrint::CentreChart()
 
 // ---- Filters and the query ----
 
-bool frmPrint::BuildCriteria(QString &criteria)
+std::optional<ReportFilter> frmPrint::BuildCriteria()
 {
     if (dtpDateFrom->date() > dtpDateTo->date()) {
         showMessage(this, QStringLiteral("The To Date must be greater than the From Date."),
                     QStringLiteral("Invalid To Date"), QMessageBox::Information);
         dtpDateFrom->setDate(QDate::fromString(dtpDateFrom->property(FromDateTag).toString(), Qt::ISODate));
-        criteria.clear();
-        return true;
+        return std::nullopt;
     }
 
     ReportFilter filter;
@@ -383,35 +387,34 @@ bool frmPrint::BuildCriteria(QString &criteria)
             filter.symbols += entry->text();
     }
     dtpDateFrom->setProperty(FromDateTag, filter.dateFrom.toString(Qt::ISODate));
-    criteria += criteriaText(filter);
-    return false;
+    return filter;
 }
 
 void frmPrint::RefreshQuery()
 {
-    QString criteria;
-    if (BuildCriteria(criteria))
+    const std::optional<ReportFilter> filter = BuildCriteria();
+    if (!filter)
         return;
-    const QString text = reportQueryText(criteria, mstrSortOrder);
+    // The text only tells whether the query changed; the store binds the filter itself.
+    const QString text = reportQueryText(criteriaText(*filter), sortOrderText(m_sortOrder));
     if (text == mstrOldSQL)
         return;
     try {
-        // Opened before mstrOldSQL changes, so a query that fails is tried again next time.
-        mrsReport = RecordSet::open(gdbSymbols, text);
+        // Listed before mstrOldSQL changes, so a query that fails is tried again next time.
+        m_rows->setQuery([store = &m_store, filter = *filter, order = m_sortOrder] { return store->report(filter, order); });
     } catch (const StoreError &error) {
         reportStoreError(QStringLiteral("RefreshQuery"), error);
         return;
     }
     mstrOldSQL = text;
+    m_listedFilter = *filter;
+    m_listedOrder = m_sortOrder;
     RefreshList();
 }
 
 void frmPrint::LoadSymbolList()
 {
-    const auto symbols = RecordSet::open(gdbSymbols, QLatin1StringView(SymbolListQuery));
-    for (; !symbols->eof(); symbols->moveNext())
-        lstSelectSymbols->addItem(symbols->field(QStringLiteral("Symbol")).toString());
-    symbols->close();
+    lstSelectSymbols->addItems(m_store.symbols());
 }
 
 void frmPrint::dtpDate_CloseUp()
@@ -431,30 +434,17 @@ void frmPrint::lstSelectSymbols_Click()
 
 void frmPrint::optSortDate_Click()
 {
-    mstrSortOrder = QLatin1StringView(SortOrderByDate);
+    m_sortOrder = ReportOrder::NewestFirst;
     RefreshQuery();
 }
 
 void frmPrint::optSortSymbol_Click()
 {
-    mstrSortOrder = QLatin1StringView(SortOrderBySymbol);
+    m_sortOrder = ReportOrder::SymbolNewestFirst;
     RefreshQuery();
 }
 
 // ---- The list ----
-
-void frmPrint::FillListView(QTreeView &listView, RecordSet &records)
-{
-    auto *rows = qobject_cast<ReportListModel *>(listView.model());
-    if (!rows) {
-        rows = new ReportListModel(&listView);
-        listView.setModel(rows);
-    }
-    rows->fill(records);
-    // The first field is the row's ID: the list keeps it for deleting, the user never sees it.
-    for (int field = 0; field < rows->columnCount(); ++field)
-        listView.setColumnHidden(field, field == 0);
-}
 
 void frmPrint::RefreshList()
 {
@@ -463,8 +453,6 @@ void frmPrint::RefreshList()
 
 void frmPrint::RefreshList(SymbolSelection selection)
 {
-    if (mrsReport)
-        FillListView(*ListView1, *mrsReport);
     ListView1->viewport()->update();
 
     QSet<QString> selected;
@@ -496,9 +484,11 @@ void frmPrint::RefreshList(SymbolSelection selection)
         cmdPrint->setEnabled(listRowCount() > 0);
 }
 
+// The rows read so far: the list always holds a page when the query has rows,
+// so "none" and "more than one" are known without reading them all.
 int frmPrint::listRowCount() const
 {
-    return ListView1->model()->rowCount();
+    return m_rows->rowCount();
 }
 
 void frmPrint::setListButtons(bool enabled)
@@ -517,6 +507,11 @@ void frmPrint::cmdSelectAll_Click()
     const bool selecting = cmdSelectAll->toolTip() == SelectAllTip;
     ListView1->setFocus();
     if (selecting) {
+        try {
+            m_rows->fetchAll(); // every row, not only those scrolled to
+        } catch (const StoreError &error) {
+            reportStoreError(QStringLiteral("cmdSelectAll_Click"), error);
+        }
         ListView1->selectAll();
         // The keyboard would have left the focus on the last row it selected.
         if (const int rows = listRowCount(); rows > 0)
@@ -551,16 +546,14 @@ void frmPrint::cmdDelete_Click()
         != QMessageBox::Yes)
         return;
 
+    QList<qint64> ids;
+    for (int row = rows - 1; row >= 0; --row) {
+        if (selection->isRowSelected(row))
+            ids += m_rows->calculation(row).id;
+    }
     try {
-        const auto *listed = static_cast<const ReportListModel *>(ListView1->model());
-        for (int row = rows - 1; row >= 0; --row) {
-            if (!selection->isRowSelected(row))
-                continue;
-            bool isNumber = false;
-            const qint64 id = listed->text(row, 0).toLongLong(&isNumber);
-            if (isNumber && mrsReport->findFirst(QStringLiteral("ID = %1").arg(id)))
-                mrsReport->deleteCurrent();
-        }
+        // The list, and every other list of the store, drops them as they go.
+        m_store.remove(ids);
     } catch (const StoreError &error) {
         reportStoreError(QStringLiteral("cmdDelete_Click"), error);
     }
@@ -610,10 +603,10 @@ void frmPrint::cmdPrint_Click()
             printChart(*m_printerSource(), m_picChart->pixmap());
             return;
         }
-        if (!mrsReport || mrsReport->recordCount() == 0)
+        if (listRowCount() == 0)
             return;
         const std::unique_ptr<QPrinter> printer = m_printerSource();
-        printSymbolReport(*printer, *mrsReport);
+        printSymbolReport(*printer, m_store.report(m_listedFilter, m_listedOrder));
     } catch (const PrintError &error) {
         showMessage(this, QStringLiteral("cmdPrint_Click - Error #%1 %2").arg(error.number()).arg(error.description()),
                     QStringLiteral("Print Error"), QMessageBox::Critical);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ReportFilter.h"
+
 #include <QDialog>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -19,7 +22,7 @@ class ReportListModel;
 class QDateEdit;
 
 namespace ondara {
-class RecordSet;
+class CalculationStore;
 class StoreError;
 }
 
@@ -28,17 +31,24 @@ class StoreError;
 // the selected ones and prints them as a table. It also holds the chart picture
 // that the calculator window captures, for printing or saving as a bitmap.
 //
-// Constructing it loads it: the database is opened again into the shared
-// handle and the first query is listed, so the calculator window creates it
-// hidden after its own database is open, and shows it with exec(). A database
-// that cannot be opened or read throws ondara::StoreError from the
-// constructor; failures after that are shown in a message box.
+// Constructing it loads it: the first query of the store is listed, so the
+// calculator window creates it when Print Chart first needs it and shows it
+// with exec(). A store that cannot be read throws ondara::StoreError from the
+// constructor; failures after that are shown in a message box. The list
+// follows the store: rows added or removed anywhere show at once.
 class frmPrint : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmPrint(QWidget *parent = nullptr);
+    // The window's name and the names of its controls in the popup-help table,
+    // in pair order (Select All, Delete, Save, Print, the symbol list): the
+    // table is filled from them before any report window exists.
+    static constexpr char WindowName[] = "frmPrint";
+    static constexpr std::array<const char *, 5> HelpControlNames{"cmdSelectAll", "cmdDelete", "cmdSave",
+                                                                  "cmdPrint", "lstSelectSymbols"};
+
+    explicit frmPrint(ondara::CalculationStore &store, QWidget *parent = nullptr);
     ~frmPrint() override;
 
     // The query text of the record set that is open now. Writing "" makes the
@@ -53,29 +63,22 @@ public:
     // band above the filters.
     void CentreChart();
 
-    // The window's rows of the popup-help table, in pair order: Select All,
-    // Delete, Save, Print and the symbol list.
+    // The controls named by HelpControlNames.
     std::array<QWidget *, 5> helpControls() const;
 
     // Builds the query from the filters and, when its text differs from
-    // mstrOldSQL, opens it and refills the list.
+    // mstrOldSQL, lists its rows.
     void RefreshQuery();
 
-    // The condition of the filters, appended to criteria. Returns true, with
-    // criteria emptied and the From date put back, when the From date is
-    // later than the To date.
-    bool BuildCriteria(QString &criteria);
+    // The filters' values, or none when the From date is later than the To
+    // date: then after the message, with the From date put back.
+    std::optional<ondara::ReportFilter> BuildCriteria();
 
     // Appends the distinct symbols of the table to the symbol list.
     void LoadSymbolList();
 
-    // Refills the list from the open record set and reloads the symbol list,
-    // keeping the symbols that were selected.
+    // Redraws the list and reloads the symbol list, keeping the symbols that were selected.
     void RefreshList();
-
-    // Puts the columns and rows of records into listView, leaving records on
-    // its first row; the ID column is hidden.
-    static void FillListView(QTreeView &listView, ondara::RecordSet &records);
 
     // Where the Print button prints; the system's default printer unless
     // replaced. Throws ondara::PrintError when there is no usable printer.
@@ -115,8 +118,12 @@ private:
     int listRowCount() const;
     void reportStoreError(const QString &procedure, const ondara::StoreError &error);
 
-    QString mstrSortOrder;
-    std::unique_ptr<ondara::RecordSet> mrsReport;
+    ondara::CalculationStore &m_store;
+    ondara::ReportOrder m_sortOrder = ondara::ReportOrder::SymbolDateTime;
+    // What the list shows: the query of mstrOldSQL.
+    ondara::ReportFilter m_listedFilter;
+    ondara::ReportOrder m_listedOrder = ondara::ReportOrder::SymbolDateTime;
+    ReportListModel *m_rows = nullptr;
     PrinterSource m_printerSource;
 
     QGroupBox *fraShow = nullptr;

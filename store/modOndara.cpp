@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSqlError>
 #include <QUrl>
 
@@ -64,11 +66,41 @@ StoreError openFailure(const QString &path, const QSqlError &error)
     }
 }
 
-// mode=rw in a file: URI is the one way to have SQLite open a file without ever creating it.
-QString readWriteUri(const QString &absolutePath)
+// mode=rw (or ro) in a file: URI is the one way to have SQLite open a file without ever creating it.
+QString fileUri(const QString &absolutePath, bool readOnly)
 {
     return QStringLiteral("file://") + QString::fromLatin1(QUrl::toPercentEncoding(absolutePath, "/"))
-        + QStringLiteral("?mode=rw");
+        + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw"));
+}
+
+// SQLite writes beside the file (its journal), so the folder has to take new files too.
+bool writableByUser(const QFileInfo &file)
+{
+    return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+}
+
+QStringList schemaStatements()
+{
+    QStringList statements;
+    for (const QString &statement : schemaSql().split(u';')) {
+        if (!statement.trimmed().isEmpty())
+            statements += statement.trimmed();
+    }
+    return statements;
+}
+
+// The tables and indexes the schema makes, by name.
+QSet<QString> schemaObjects()
+{
+    static const QRegularExpression created(QStringLiteral("^CREATE\\s+(?:UNIQUE\\s+)?(?:TABLE|INDEX)\\s+IF\\s+NOT\\s+EXISTS\\s+(\\w+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QSet<QString> names;
+    for (const QString &statement : schemaStatements()) {
+        const QRegularExpressionMatch match = created.match(statement);
+        Q_ASSERT_X(match.hasMatch(), "schemaObjects", "every statement of schema.sql must be CREATE ... IF NOT EXISTS");
+        names.insert(match.captured(1).toLower());
+    }
+    return names;
 }
 
 QString nextConnectionName()
@@ -86,8 +118,8 @@ void releaseSharedDatabase()
 
 } // namespace
 
-Database::Database(const QString &absolutePath)
-    : m_path(absolutePath), m_connectionName(nextConnectionName())
+Database::Database(const QString &absolutePath, bool readOnly)
+    : m_path(absolutePath), m_connectionName(nextConnectionName()), m_readOnly(readOnly)
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
         throw StoreError(StoreError::CannotOpen,
@@ -98,7 +130,7 @@ Database::Database(const QString &absolutePath)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
-        db.setDatabaseName(readWriteUri(absolutePath));
+        db.setDatabaseName(fileUri(absolutePath, readOnly));
         if (db.open())
             return;
         error = db.lastError();
@@ -145,8 +177,17 @@ void Database::fail(const QSqlQuery &query) const
     throw StoreError(code < 0 ? StoreError::EngineError : code, sqliteText(error));
 }
 
+void Database::requireWritable() const
+{
+    if (m_readOnly) {
+        throw StoreError(StoreError::NotUpdatable,
+                         QStringLiteral("The file %1 can be read but not written.").arg(fileInFolder(m_path)));
+    }
+}
+
 void Database::inTransaction(const std::function<void()> &work) const
 {
+    requireWritable();
     // IMMEDIATE takes the write lock first, so another program's lock is met in
     // one bounded wait here and never halfway through the work.
     QSqlQuery begin = prepare(QStringLiteral("BEGIN IMMEDIATE"));
@@ -190,11 +231,58 @@ void Database::requireSymbolsTable() const
     }
 }
 
+bool Database::addMissingSchema() const
+{
+    if (m_readOnly)
+        return false;
+    QSqlQuery existing = prepare(QStringLiteral("SELECT lower(name) FROM sqlite_master"));
+    exec(existing);
+    QSet<QString> missing = schemaObjects();
+    while (existing.next())
+        missing.remove(existing.value(0).toString());
+    if (missing.isEmpty())
+        return false;
+    inTransaction([this] {
+        for (const QString &statement : schemaStatements()) {
+            QSqlQuery query = prepare(statement);
+            exec(query);
+        }
+    });
+    return true;
+}
+
+void Database::requireIntact() const
+{
+    // quick_check reads every page but skips comparing each index with its
+    // table, which would cost a sort of every row.
+    QSqlQuery check(connection());
+    check.setForwardOnly(true);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")))
+        throw openFailure(m_path, check.lastError());
+    QString problem;
+    while (check.next()) {
+        if (const QString line = check.value(0).toString(); line != u"ok" && problem.isEmpty())
+            problem = line;
+    }
+    if (check.lastError().isValid())
+        throw openFailure(m_path, check.lastError());
+    if (!problem.isEmpty())
+        throw StoreError(SqliteCorrupt, QStringLiteral("The file %1 is damaged (%2).").arg(fileInFolder(m_path), problem));
+}
+
 void OpenDB()
 {
     qRemovePostRoutine(releaseSharedDatabase);
     qAddPostRoutine(releaseSharedDatabase);
-    gdbSymbols = openDatabase(QDir::current().absoluteFilePath(QStringLiteral("ondara.mdb")));
+    DatabaseHandle db = openDatabase(QDir::current().absoluteFilePath(QStringLiteral("ondara.mdb")));
+    try {
+        if (db->addMissingSchema())
+            qCInfo(lcStore).noquote() << "Added the missing indexes to" << db->path();
+    } catch (const StoreError &error) {
+        // Another program's lock or a full disk: the rows read as well without them.
+        qCWarning(lcStore).noquote() << "Could not bring" << db->path() << "up to the schema:" << error.description();
+    }
+    gdbSymbols = std::move(db);
 }
 
 DatabaseHandle openDatabase(const QString &path)
@@ -209,7 +297,7 @@ DatabaseHandle openDatabase(const QString &path)
         throw StoreError(StoreError::CannotOpen,
                          QStringLiteral("%1 is a folder, not a database file.").arg(fileInFolder(absolute)));
     }
-    DatabaseHandle db(new Database(absolute));
+    DatabaseHandle db(new Database(absolute, !writableByUser(info)));
     db->requireSymbolsTable();
     return db;
 }
@@ -239,11 +327,9 @@ void createDatabase(const QString &path)
     }
     file.close();
     try {
-        Database db(absolute);
+        Database db(absolute, false);
         db.inTransaction([&db] {
-            for (const QString &statement : schemaSql().split(u';')) {
-                if (statement.trimmed().isEmpty())
-                    continue;
+            for (const QString &statement : schemaStatements()) {
                 QSqlQuery query = db.prepare(statement);
                 db.exec(query);
             }

@@ -17,11 +17,10 @@ using DatabaseHandle = std::shared_ptr<Database>;
 DatabaseHandle openDatabase(const QString &path);
 void createDatabase(const QString &path);
 
-// One open connection to a file of saved calculations. Each object has a
-// connection of its own under a unique name, so the file can be open twice (the
-// report window opens it again) and a record set keeps working on the
-// connection it came from after the shared handle has moved on. Record sets
-// hold the handle, so the connection lives as long as the last of them.
+// One open connection to a file of saved calculations, under a connection
+// name of its own. A file that this user cannot write (or whose folder cannot
+// take SQLite's journal) is opened for reading only, and every write to it is
+// refused with StoreError::NotUpdatable before SQLite is asked.
 class Database
 {
 public:
@@ -35,6 +34,9 @@ public:
     QString path() const { return m_path; }
     QString connectionName() const { return m_connectionName; }
     QSqlDatabase connection() const;
+    bool isReadOnly() const { return m_readOnly; }
+    // Throws StoreError::NotUpdatable for a file opened for reading only.
+    void requireWritable() const;
 
     // Every statement of the store runs through these, so each failure is
     // logged with its SQL and thrown with SQLite's code and text.
@@ -45,8 +47,17 @@ public:
     // Runs work as one write transaction: all of it is stored, or on any throw none of it.
     void inTransaction(const std::function<void()> &work) const;
 
+    // Brings a file made by an older version up to store/schema.sql: when the
+    // file is writable and lacks anything the schema makes, runs every (idempotent)
+    // statement of the schema in one transaction. Returns whether it changed the file.
+    bool addMissingSchema() const;
+
+    // Reads the whole file and throws StoreError (SQLite's code 11, "is
+    // damaged") when any page of it is damaged.
+    void requireIntact() const;
+
 private:
-    explicit Database(const QString &absolutePath);
+    Database(const QString &absolutePath, bool readOnly);
     void requireSymbolsTable() const;
 
     friend DatabaseHandle openDatabase(const QString &path);
@@ -54,6 +65,7 @@ private:
 
     QString m_path;
     QString m_connectionName;
+    bool m_readOnly = false;
 };
 
 // The open database that every record set of the program is opened on. Empty
@@ -61,12 +73,15 @@ private:
 extern DatabaseHandle gdbSymbols;
 
 // Opens "ondara.mdb" in the current directory into gdbSymbols, replacing what it
-// held. Throws StoreError and leaves gdbSymbols as it was when the file cannot be opened.
+// held, and adds what an older file lacks of the schema (addMissingSchema). A
+// file that cannot take them works without them. Throws StoreError and leaves
+// gdbSymbols as it was when the file cannot be opened.
 void OpenDB();
 
-// Opens an existing file of saved calculations for reading and writing. The file
-// is never created or changed here: a missing or unreadable file, a file that
-// is not a database and a database without tblSymbols each throw StoreError.
+// Opens an existing file of saved calculations, for reading and writing when
+// this user may write it. The file is never created or changed here: a missing
+// or unreadable file, a file that is not a database and a database without
+// tblSymbols each throw StoreError.
 DatabaseHandle openDatabase(const QString &path);
 
 // The statements that make an empty database (store/schema.sql).

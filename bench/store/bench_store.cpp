@@ -1,39 +1,37 @@
-// The watch list over 32,767 saved calculations: LoadWatchList, Add Symbol and
-// the program's start to its first paint, each the median of several runs.
-// The floors, measured in the same run: the sqlite3 program reading the same
-// rows in the same order, and a bare Qt window started the same way as the
-// program (a fresh process, timed from its start to its first paint). Prints
-// the peak resident memory of the started program and of this process.
+// The calculator window over N saved calculations (--rows N, 32,767 unless
+// given): the program's start to its first paint and its peak resident
+// memory, against a bare Qt window started the same way (a fresh process,
+// timed from its start to its first paint, its memory read once the start-up
+// work queued behind the first paint is done); opening the watch list's
+// drop-down and scrolling it to its end, and Add Symbol, against the sqlite3
+// program reading the same rows in the same order. Each time is the median of
+// several runs; every floor is measured in the same run.
 #include "BenchStore.h"
 #include "BenchSupport.h"
-#include "QueryDialect.h"
+#include "OndaraStart.h"
 #include "frmOndara.h"
-#include "modOndara.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSqlQuery>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
-using namespace ondara;
-
 namespace {
 
-constexpr int Rows = 32767;
 constexpr int Runs = 9;
-const char WatchListQuery[] = "SELECT * FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC;";
+const char WatchListQuery[] = "SELECT ID, Symbol, Date, Time FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC, ID;";
 
 double medianMs(const std::function<void()> &run)
 {
@@ -41,7 +39,7 @@ double medianMs(const std::function<void()> &run)
 }
 
 // A few thousand tickers of one to five letters, saved over about three years.
-void fill(const QString &path)
+void fill(const QString &path, int rows)
 {
     QRandomGenerator random(20010115);
     QStringList tickers;
@@ -52,39 +50,63 @@ void fill(const QString &path)
         tickers.append(ticker);
     }
     const QDate today = QDate::currentDate();
-    bench::fillSymbols(path, Rows, [&](int) {
+    bench::fillSymbols(path, rows, [&](int) {
         const double start = 10 + random.bounded(40000) / 100.0;
         const bool wave1 = random.bounded(4) != 0;
-        bench::Row row;
+        ondara::SavedCalculation row;
         row.symbol = tickers[random.bounded(int(tickers.size()))];
         row.date = today.addDays(-random.bounded(1100));
         row.time = QTime(0, 0).addSecs(random.bounded(86400));
-        row.prices = {start, wave1 ? start + 10 : 0, start + 17.5, wave1 ? start + 20 : 0, start + 27.5, start + 36.18};
+        row.w1Start = start;
+        row.w1End = wave1 ? start + 10 : 0;
+        row.w3Target = start + 17.5;
+        row.w3Ext = wave1 ? start + 20 : 0;
+        row.w5Target = start + 27.5;
+        row.w5Ext = start + 36.18;
         return row;
     });
 }
 
+// Prints "painted" at the first paint of a top-level window, then, once the
+// work queued behind that paint has run, the peak resident memory, and quits.
+class StartWatch : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (m_painted || event->type() != QEvent::Paint || !watched->isWidgetType()
+            || !static_cast<QWidget *>(watched)->isWindow())
+            return false;
+        m_painted = true;
+        std::printf("painted\n");
+        std::fflush(stdout);
+        // Two hops: the first is queued ahead of the work the paint queued, the second behind it.
+        QTimer::singleShot(0, this, [this] {
+            QTimer::singleShot(0, this, [] {
+                std::printf("peak %ld\n", bench::peakResidentKb());
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        });
+        return false;
+    }
 
+private:
+    bool m_painted = false;
+};
 
-// The started process: shows its window, and at the first paint prints its
-// peak resident memory and ends.
+// The started process: the program as main() starts it, or a bare window.
 int startedWindow(int argc, char **argv, bool program)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ondara"));
-    std::unique_ptr<QWidget> window;
+    StartWatch watch;
+    app.installEventFilter(&watch);
     if (program)
-        window = std::make_unique<frmOndara>();
-    else
-        window = std::make_unique<QWidget>();
-    bench::PaintWatch watch;
-    window->installEventFilter(&watch);
-    window->show();
-    while (!watch.painted)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    std::printf("painted %ld\n", bench::peakResidentKb());
-    std::fflush(stdout);
-    return 0;
+        return ondara::runOndara(app);
+    QWidget window;
+    window.show();
+    return app.exec();
 }
 
 struct Started
@@ -100,14 +122,16 @@ Started startToFirstPaint(const QString &mode, const QString &folder)
     QElapsedTimer timer;
     timer.start();
     child.start(QCoreApplication::applicationFilePath(), {mode});
-    while (!child.canReadLine() && child.waitForReadyRead(30000)) {
+    while (!child.canReadLine() && child.waitForReadyRead(60000)) {
     }
     Started started{double(timer.nsecsElapsed()) / 1e6, 0};
-    const QByteArray line = child.readLine().trimmed();
-    if (!line.startsWith("painted"))
+    if (!child.readLine().startsWith("painted"))
         std::fprintf(stderr, "%s did not paint: %s\n", qPrintable(mode), child.readAllStandardError().constData());
-    started.peakKb = line.mid(8).toLong();
-    child.waitForFinished();
+    child.waitForFinished(60000);
+    const QByteArray peak = child.readLine().trimmed();
+    if (!peak.startsWith("peak"))
+        std::fprintf(stderr, "%s did not finish its start: %s\n", qPrintable(mode), child.readAllStandardError().constData());
+    started.peakKb = peak.mid(5).toLong();
     return started;
 }
 
@@ -119,23 +143,28 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 1 && (qstrcmp(argv[1], "--program") == 0 || qstrcmp(argv[1], "--bare") == 0))
         return startedWindow(argc, argv, qstrcmp(argv[1], "--program") == 0);
+    const int rows = bench::rowsArgument(argc, argv, 32767);
 
     QApplication app(argc, argv);
+    bench::quietPlatformMessages();
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
     QDir::setCurrent(folder.path());
-    fill(folder.filePath(QStringLiteral("ondara.mdb")));
+    fill(folder.filePath(QStringLiteral("ondara.mdb")), rows);
 
     std::vector<double> program;
     std::vector<double> bare;
-    long programPeakKb = 0;
+    std::vector<double> programPeak;
+    std::vector<double> barePeak;
     for (int i = 0; i < Runs; ++i) {
         const Started started = startToFirstPaint(QStringLiteral("--program"), folder.path());
         program.push_back(started.ms);
-        programPeakKb = std::max(programPeakKb, started.peakKb);
-        bare.push_back(startToFirstPaint(QStringLiteral("--bare"), folder.path()).ms);
+        programPeak.push_back(double(started.peakKb));
+        const Started floor = startToFirstPaint(QStringLiteral("--bare"), folder.path());
+        bare.push_back(floor.ms);
+        barePeak.push_back(double(floor.peakKb));
     }
 
     const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
@@ -153,34 +182,53 @@ int main(int argc, char **argv)
     window.show();
     QCoreApplication::processEvents();
     auto *symbols = window.findChild<QComboBox *>(QStringLiteral("cboSymbols"));
-    const double loadMs = medianMs([&] { window.LoadWatchList(); });
-    const int listed = symbols->count();
-
+    // The box works once a market is chosen; every run starts from a list freshly loaded.
     window.cmdMarket_Click(0);
+    int listed = 0;
+    // Scrolling a million entries would only measure the memory they take; the figure is for the default N.
+    const bool scroll = rows <= 100000;
+    const double scrollMs = !scroll ? -1 : medianMs([&] {
+        window.LoadWatchList();
+        symbols->showPopup();
+        QAbstractItemView *view = symbols->view();
+        do {
+            view->scrollToBottom();
+            QCoreApplication::processEvents();
+        } while (view->model()->canFetchMore(QModelIndex()));
+        listed = symbols->count();
+        symbols->hidePopup();
+    });
+
     window.findChild<QLineEdit *>(QStringLiteral("TxtWavStart"))->setText(QStringLiteral("10"));
     window.findChild<QLineEdit *>(QStringLiteral("TxtWavEnd"))->setText(QStringLiteral("20"));
+    window.LoadWatchList();
     const double addMs = medianMs([&] {
         symbols->setEditText(QStringLiteral("BENCH"));
         window.cmdAction_Click(0);
     });
-    if (symbols->count() != listed + Runs)
-        std::fprintf(stderr, "Add Symbol did not save every time\n");
 
-    const auto ratio = [](double ms, double floor) {
-        return floor > 0 ? QByteArray::number(ms / floor, 'f', 2) + 'x' : QByteArray("-");
+    const auto ratio = [](double value, double floor) {
+        return floor > 0 ? QByteArray::number(value / floor, 'f', 2) + 'x' : QByteArray("-");
     };
-    std::printf("rows listed: %d\n", listed);
-    std::printf("%-46s %10s %10s %8s\n", "figure (median of 9)", "ms", "vs floor", "target");
-    std::printf("%-46s %10.1f %10s\n", "floor: sqlite3 program, same rows and order", floorMs, "1.00x");
-    std::printf("%-46s %10.1f %10s %8s\n", "LoadWatchList", loadMs, ratio(loadMs, floorMs).constData(),
-                "<150, 2x");
-    std::printf("%-46s %10.1f %10s\n", "Add Symbol (Calculate, save, LoadWatchList)", addMs,
-                ratio(addMs, floorMs).constData());
+    std::printf("rows saved: %d, listed after scrolling to the end: %d\n", rows, listed);
+    std::printf("%-50s %10s %10s  %s\n", "figure (median of 9)", "value", "vs floor", "target");
     const double bareMs = bench::median(bare);
-    std::printf("%-46s %10.1f %10s\n", "floor: bare Qt window, start to first paint", bareMs, "1.00x");
-    std::printf("%-46s %10.1f %10s %8s\n", "program, start to first paint", bench::median(program),
-                ratio(bench::median(program), bareMs).constData(), "<300, 4x");
-    std::printf("peak resident memory, started program: %.1f MB (target < 80)\n", double(programPeakKb) / 1024);
-    std::printf("peak resident memory, this process: %.1f MB\n", double(bench::peakResidentKb()) / 1024);
+    const double programMs = bench::median(program);
+    std::printf("%-50s %10.1f %10s\n", "floor: bare Qt window, start to first paint, ms", bareMs, "1.00x");
+    std::printf("%-50s %10.1f %10s  at most 2x\n", "program, start to first paint, ms", programMs,
+                ratio(programMs, bareMs).constData());
+    const double bareMb = bench::median(barePeak) / 1024;
+    const double programMb = bench::median(programPeak) / 1024;
+    std::printf("%-50s %10.1f %10s\n", "floor: bare Qt window, peak resident, MB", bareMb, "1.00x");
+    std::printf("%-50s %10.1f %10s  at most 2x\n", "program, peak resident after start-up, MB", programMb,
+                ratio(programMb, bareMb).constData());
+    std::printf("%-50s %10.1f %10s\n", "floor: sqlite3 program, same rows and order, ms", floorMs, "1.00x");
+    std::printf("%-50s %10.1f %10s  under 300 ms\n", "drop-down opened and scrolled to its end, ms", scrollMs,
+                ratio(scrollMs, floorMs).constData());
+    std::printf("%-50s %10.1f %10s\n", "Add Symbol (Calculate, save, list follows), ms", addMs,
+                ratio(addMs, floorMs).constData());
+    std::printf("spread of the start-up runs, ms: program %.1f to %.1f, bare %.1f to %.1f\n",
+                *std::min_element(program.begin(), program.end()), *std::max_element(program.begin(), program.end()),
+                *std::min_element(bare.begin(), bare.end()), *std::max_element(bare.begin(), bare.end()));
     return 0;
 }

@@ -5,12 +5,14 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 qint32 HelpIDs[HelpPairCount * 2] = {};
 
-void FillHelpIDs(const std::array<QWidget *, HelpPairCount - 1> &controls)
+void FillHelpIDs(const std::array<qint32, HelpPairCount - 1> &ids)
 {
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        HelpIDs[2 * i] = ondara::GetDlgCtrlID(controls[i]);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        HelpIDs[2 * i] = ids[i];
         HelpIDs[2 * i + 1] = static_cast<qint32>(i + 1);
     }
     HelpIDs[2 * (HelpPairCount - 1)] = 0;
@@ -26,6 +28,13 @@ void ShowContextHelp(QWidget *window, int startPair)
         active = window;
     ondara::HtmlHelpA(active, QString::fromLatin1(HelpFileReference), ondara::HH_TP_HELP_WM_HELP,
                       &HelpIDs[2 * (startPair - 1)]);
+}
+
+void FillHelpIDs(const std::array<QWidget *, HelpPairCount - 1> &controls)
+{
+    std::array<qint32, HelpPairCount - 1> ids{};
+    std::transform(controls.begin(), controls.end(), ids.begin(), ondara::GetDlgCtrlID);
+    FillHelpIDs(ids);
 }
 
 bool RightClickHelp(QWidget *control, Qt::MouseButton button, int startPair)

@@ -24,7 +24,9 @@ enum HelpPair {
     HelpPairSymbols = 15,
 };
 
-// controls[i] gets topic i + 1; the table ends in (0, 0).
+// ids[i] gets topic i + 1; the table ends in (0, 0).
+void FillHelpIDs(const std::array<qint32, HelpPairCount - 1> &ids);
+// The same with the controls' identifiers.
 void FillHelpIDs(const std::array<QWidget *, HelpPairCount - 1> &controls);
 
 // Shows the popup of the window's active control, searching the table from startPair on.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "QueryDialect.h"
+#include "CalculationStore.h"
+#include "StoredDateTime.h"
 #include "modOndara.h"
 
 #include <QSqlQuery>
@@ -30,9 +31,11 @@ public:
         QDir::setCurrent(m_dir.path());
         ondara::createDatabase(filePath(QStringLiteral("ondara.mdb")));
         m_db = ondara::openDatabase(filePath(QStringLiteral("ondara.mdb")));
+        m_store = std::make_unique<ondara::CalculationStore>(m_db);
     }
     ~Folder()
     {
+        m_store.reset();
         m_db.reset();
         ondara::gdbSymbols.reset();
         QDir::setCurrent(m_previous);
@@ -40,6 +43,7 @@ public:
 
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
     const ondara::DatabaseHandle &db() const { return m_db; }
+    ondara::CalculationStore &store() const { return *m_store; }
 
     void insert(const QList<Row> &rows) const
     {
@@ -63,6 +67,7 @@ private:
     QTemporaryDir m_dir;
     QString m_previous;
     ondara::DatabaseHandle m_db;
+    std::unique_ptr<ondara::CalculationStore> m_store;
 };
 
 } // namespace reportfixture

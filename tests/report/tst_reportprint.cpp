@@ -1,5 +1,4 @@
 #include "ChartPicture.h"
-#include "RecordSet.h"
 #include "ReportFixture.h"
 #include "SymbolReportPrinter.h"
 
@@ -94,12 +93,12 @@ private slots:
             priced(1, "AAPL", {1234.56, 12345.67, 0.5, 12345678.25, QVariant(), 9.0}),
             priced(2, "AMZN", {12345.67, 1234.56, 12345.67, 1.0, 1234567.5, 123456.78}),
             priced(3, wide, {1.0, 2.0, 3.0, 4.0, 5.0, 6.0}),
-            {4, "O'NEIL", QVariant(), QTime(23, 59, 59), 1.5, QVariant(), 2.0, 3.0, QVariant(), 4.0},
+            {4, "O'NEIL", QDate(2001, 1, 15), QTime(23, 59, 59), 1.5, QVariant(), 2.0, 3.0, QVariant(), 4.0},
         };
         QStringList expected{"Saved Symbols", "Symbol Date Time W1 Start W1 End W3 End/Tgt W3 Ext W5 Target W5 Ext",
                              "AAPL 1/15/2001 3:04:05 PM 1234.56 12345.67 0.5 12345678.25 9",
                              "AMZN 1/15/2001 3:04:05 PM 12345.67 1234.56 12345.67 1 1234567.5 123456.78",
-                             "O'NEIL 11:59:59 PM 1.5 2 3 4"};
+                             "O'NEIL 1/15/2001 11:59:59 PM 1.5 2 3 4"};
         for (int i = 1; i <= 150; ++i) {
             // IDs run against the symbol order, so printing by ID would show.
             const QString symbol = QStringLiteral("S%1").arg(i, 3, 10, QLatin1Char('0'));
@@ -109,17 +108,19 @@ private slots:
         }
         expected += wide + QStringLiteral(" 1/15/2001 3:04:05 PM 1 2 3 4 5 6");
         folder.insert(rows);
-        const auto records = RecordSet::open(folder.db(), QStringLiteral("SELECT * FROM tblSymbols ORDER BY Symbol;"));
+        const QTime dayStart(0, 0), dayEnd(23, 59, 59);
+        const auto records = [&](QDate day) {
+            return folder.store().report({day, day, dayStart, dayEnd, {}}, ReportOrder::SymbolDateTime);
+        };
 
         // An empty result prints nothing, not even the title.
-        const auto none = RecordSet::open(folder.db(), QStringLiteral("SELECT * FROM tblSymbols WHERE ID = 0;"));
-        printSymbolReport(*pdfPrinter(folder.filePath(QStringLiteral("none.pdf")), 300), *none);
+        printSymbolReport(*pdfPrinter(folder.filePath(QStringLiteral("none.pdf")), 300), records(QDate(2001, 1, 16)));
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("none.pdf"))));
         QList<Word> at300;
         for (int resolution : {300, 1200}) {
             const QString pdf = folder.filePath(QStringLiteral("report-%1.pdf").arg(resolution));
             const auto printer = pdfPrinter(pdf, resolution);
-            printSymbolReport(*printer, *records);
+            printSymbolReport(*printer, records(QDate(2001, 1, 15)));
             QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
             const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
             QVERIFY(text.count(QLatin1Char('\f')) > 1);

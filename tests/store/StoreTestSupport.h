@@ -7,6 +7,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,8 +17,6 @@
 
 namespace storetest {
 
-inline const QString WatchListQuery = QStringLiteral("SELECT * FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC;");
-
 struct ScratchFolder
 {
     QTemporaryDir dir;
@@ -24,6 +24,26 @@ struct ScratchFolder
     ScratchFolder() { QDir::setCurrent(dir.path()); }
     ~ScratchFolder() { QDir::setCurrent(previous); }
     bool isValid() const { return dir.isValid() && QDir::currentPath() == QDir(dir.path()).canonicalPath(); }
+};
+
+// A file this process cannot write while the object lives: its write
+// permissions taken away, and for root, who writes anyway, the file made
+// immutable. isValid() is false where neither can be done.
+struct ReadOnlyFile
+{
+    QString path;
+    explicit ReadOnlyFile(const QString &file) : path(file)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (QFileInfo(path).isWritable())
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path});
+    }
+    ~ReadOnlyFile()
+    {
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    bool isValid() const { return !QFileInfo(path).isWritable(); }
 };
 
 inline QByteArray fileBytes(const QString &path)

@@ -1,8 +1,8 @@
 // Test helper: adds one row to the database named on the command line, prints
-// its ID once update() has returned, and then waits to be killed, so the test
+// its ID once add() has returned, and then waits to be killed, so the test
 // can show that the row is in the file without any orderly shut-down.
 
-#include "RecordSet.h"
+#include "CalculationStore.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -10,10 +10,9 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    auto set = ondara::RecordSet::open(ondara::openDatabase(QCoreApplication::arguments().value(1)),
-                                       QStringLiteral("SELECT * FROM tblSymbols;"));
-    set->addNew();
-    set->setField(QStringLiteral("Symbol"), QStringLiteral("KILLED"));
-    QTextStream(stdout) << set->update() << Qt::endl;
+    ondara::CalculationStore store(ondara::openDatabase(QCoreApplication::arguments().value(1)));
+    ondara::SavedCalculation row;
+    row.symbol = QStringLiteral("KILLED");
+    QTextStream(stdout) << store.add(row) << Qt::endl;
     return app.exec();
 }

@@ -1,4 +1,4 @@
-#include "RecordSet.h"
+#include "CalculationStore.h"
 #include "StoreTestSupport.h"
 #include "modOndara.h"
 
@@ -69,23 +69,73 @@ private slots:
         QCOMPARE(folderListing(m_scratch->dir.path()), before);
     }
 
-    // The report window opens the file again and replaces the shared handle while
-    // the watch list goes on with its record set from the first opening.
-    void secondOpenKeepsEarlierRecordSetsWorking()
+    void olderFileGetsIndexes_data()
     {
-        OpenDB();
-        auto watch = RecordSet::open(gdbSymbols, WatchListQuery);
-        OpenDB();
-        auto report = RecordSet::open(gdbSymbols, WatchListQuery);
-        watch->addNew();
-        watch->update();
-        report->requery();
-        QCOMPARE(report->recordCount(), 4);
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("writable") << false;
+        QTest::newRow("read-only") << true;
+    }
 
-        // The first connection lives exactly as long as the last record set opened on it.
-        QCOMPARE(QSqlDatabase::connectionNames().size(), 2);
-        watch.reset();
-        QCOMPARE(QSqlDatabase::connectionNames(), QStringList{gdbSymbols->connectionName()});
+    // A file made before the indexes gets them at the start that opens it; one
+    // that cannot be written is read without them and left as it was.
+    void olderFileGetsIndexes()
+    {
+        QFETCH(bool, readOnly);
+        const QVariantList indexes = rawQuery(File, "SELECT name FROM sqlite_master WHERE type = 'index'");
+        for (const QVariant &index : indexes)
+            QVERIFY(rawExec(File, "DROP INDEX " + index.toString()));
+        std::optional<ReadOnlyFile> locked;
+        if (readOnly && !locked.emplace(File).isValid())
+            QSKIP("This file system lets this user write any file.");
+        const QByteArray bytes = fileBytes(File);
+        OpenDB();
+        QCOMPARE(gdbSymbols->isReadOnly(), readOnly);
+        QCOMPARE(rawQuery(File, "SELECT count(*) FROM sqlite_master WHERE type = 'index'"),
+                 QVariantList{readOnly ? 0 : indexes.size()});
+        QVERIFY(!readOnly || fileBytes(File) == bytes);
+        const CalculationStore store(gdbSymbols);
+        QCOMPARE(store.symbols(), (QStringList{"A", "B", "C"}));
+        QCOMPARE(store.watchList().next(10).size(), 3);
+    }
+
+    void pagesReadEveryRowOnce_data()
+    {
+        QTest::addColumn<int>("order"); // -1: the watch list, which has no filter to keep NULLs out
+        QTest::addColumn<QString>("orderBy"); // the same order in SQLite's own words
+        QTest::addColumn<int>("pageSize");
+        QTest::newRow("watch list, pages of 1") << -1 << "Symbol, Date DESC, Time DESC" << 1;
+        QTest::newRow("watch list, pages of 7") << -1 << "Symbol, Date DESC, Time DESC" << 7;
+        QTest::newRow("symbol, date, time") << int(ReportOrder::SymbolDateTime) << "Symbol, Date, Time" << 2;
+        QTest::newRow("newest first") << int(ReportOrder::NewestFirst) << "Date DESC, Time DESC, Symbol" << 3;
+        QTest::newRow("by symbol, newest first")
+            << int(ReportOrder::SymbolNewestFirst) << "Symbol, Date DESC, Time DESC" << 5;
+    }
+
+    // Every row of the query once, in SQLite's order with the ID last, however the
+    // pages fall among rows with equal or missing keys.
+    void pagesReadEveryRowOnce()
+    {
+        QFETCH(int, order);
+        QFETCH(QString, orderBy);
+        QFETCH(int, pageSize);
+        QVERIFY(rawExec(File, "DELETE FROM tblSymbols"));
+        const QVariantList symbols{QVariant(), "A", "B"}, dates{QVariant(), "2001-01-15", "2001-01-16"},
+                           times{QVariant(), "09:00:00", "10:00:00"};
+        QVariantList values; // each combination twice, with IDs out of key order
+        for (int i = 0; i < 54; ++i)
+            values += QVariantList{(i * 37) % 101 + 1, symbols[i % 3], dates[i / 3 % 3], times[i / 9 % 3]};
+        QVERIFY(rawExec(File, "INSERT INTO tblSymbols (ID, Symbol, Date, Time) VALUES (?, ?, ?, ?)"
+                                  + QStringLiteral(", (?, ?, ?, ?)").repeated(53), values));
+        const CalculationStore store(openDatabase(File));
+        const ReportFilter filter{QDate(2001, 1, 15), QDate(2001, 1, 16), QTime(0, 0), QTime(23, 59, 59), {}};
+        CalculationCursor cursor = order < 0 ? store.watchList() : store.report(filter, ReportOrder(order));
+        QVariantList read;
+        while (!cursor.atEnd()) {
+            for (const SavedCalculation &row : cursor.next(pageSize))
+                read += row.id;
+        }
+        const QString where = order < 0 ? QString() : QStringLiteral(" WHERE Date IS NOT NULL AND Time IS NOT NULL");
+        QCOMPARE(read, rawQuery(File, "SELECT ID FROM tblSymbols" + where + " ORDER BY " + orderBy + ", ID"));
     }
 
     void failedWriteChangesNothing_data()
@@ -108,7 +158,7 @@ private slots:
         QFETCH(QByteArray, lock);
         QFETCH(bool, open);
         const DatabaseHandle db = openDatabase(File);
-        auto set = RecordSet::open(db, WatchListQuery);
+        CalculationStore store(db);
         QProcess locker;
         if (lock.isEmpty()) {
             // The file may not grow by a page: a row too big for the room left in its pages fails as on a full disk.
@@ -122,24 +172,22 @@ private slots:
         }
         const QStringList before = folderListing(QDir::currentPath());
 
-        set->addNew();
-        set->setField(QStringLiteral("Symbol"), QString(20000, u'X'));
+        SavedCalculation row;
+        row.symbol = QString(20000, u'X');
         QElapsedTimer timer;
         timer.start();
         try {
-            open ? void(openDatabase(File)) : void(set->update());
+            open ? void(openDatabase(File)) : void(store.add(row));
             QFAIL("The write went through.");
         } catch (const StoreError &e) {
             QTEST(e.number(), "error");
         }
         QVERIFY2(timer.elapsed() < 10000, qPrintable(QStringLiteral("waited %1 ms").arg(timer.elapsed())));
         QCOMPARE(folderListing(QDir::currentPath()), before);
-        QCOMPARE(set->recordCount(), 3);
 
         locker.closeWriteChannel(); // sqlite3 ends, and its transaction with it
         QVERIFY(lock.isEmpty() || locker.waitForFinished(5000));
-        QVERIFY(set->findFirst(QStringLiteral("ID = 2")));
-        set->deleteCurrent(); // the connection is not stuck in the failed transaction
+        QCOMPARE(store.remove({2}), 1); // the connection is not stuck in the failed transaction
         QCOMPARE(rawQuery(File, QStringLiteral("SELECT count(*) FROM tblSymbols")), QVariantList{2});
     }
 
@@ -148,14 +196,13 @@ private slots:
         QProcess helper;
         helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         helper.start(QCoreApplication::applicationDirPath() + QStringLiteral("/store_addrow_helper"), {File});
-        QVERIFY(helper.waitForReadyRead(20000)); // its one line, written once update() has returned
+        QVERIFY(helper.waitForReadyRead(20000)); // its one line, written once add() has returned
         const QString id = QString::fromLatin1(helper.readLine().trimmed());
-        helper.kill(); // SIGKILL: nothing of the helper runs after update() has returned
+        helper.kill(); // SIGKILL: nothing of the helper runs after add() has returned
         QVERIFY(helper.waitForFinished());
 
-        auto set = RecordSet::open(openDatabase(File), WatchListQuery);
-        QVERIFY(set->findFirst(QStringLiteral("ID = ") + id));
-        QCOMPARE(set->field(QStringLiteral("Symbol")), QVariant(QStringLiteral("KILLED")));
+        const auto row = CalculationStore(openDatabase(File)).find(id.toLongLong());
+        QVERIFY(row && row->symbol == u"KILLED");
     }
 };
 
