@@ -7,6 +7,7 @@
 #include "WaveCalc.h"
 #include "frmPrint.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -66,6 +67,14 @@ frmOndara::frmOndara(QWidget *parent)
     Picture1->move((width - ChartView::ChartWidth) / 2, ChartTop);
     buildBottomRow();
     buildHiddenOptions();
+    // Ctrl+C copies the levels unless a text field has the focus: the field's
+    // own copy takes the shortcut first.
+    actCopyLevels = new QAction(QStringLiteral("Copy Levels"), this);
+    actCopyLevels->setObjectName(QStringLiteral("actCopyLevels"));
+    actCopyLevels->setShortcut(QKeySequence::Copy);
+    actCopyLevels->setEnabled(false);
+    addAction(actCopyLevels);
+    connect(actCopyLevels, &QAction::triggered, this, &frmOndara::actCopyLevels_Triggered);
     setDefaultButton(cmdCalc);
     setTabOrder(TxtWavStart, TxtWavEnd);
     setTabOrder(TxtWavEnd, cmdCalc);

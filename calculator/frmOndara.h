@@ -17,6 +17,9 @@
 
 class ChartView;
 class frmPrint;
+class QAction;
+class QMenu;
+struct LevelLine;
 class QButtonGroup;
 class QComboBox;
 class QEvent;
@@ -83,6 +86,9 @@ public slots:
     void cmdUseWave_MouseUp(Qt::MouseButton Button);
     void cmdAction_MouseUp(int Index, Qt::MouseButton Button);
     void Picture1_MouseUp(Qt::MouseButton Button);
+
+    // Copies the shown levels, with a heading that names what they belong to.
+    void actCopyLevels_Triggered();
 
     void AddSymbol();
     void DeleteSymbol();
@@ -168,6 +174,9 @@ private:
     void tidyPriceFields();
     void setRecalledPrice(QLineEdit *field, std::optional<double> price);
     void updateStaleResults();
+    QList<LevelLine> shownLevels() const;
+    QString levelsHeading() const;
+    void showLevelMenu(ondara::ChartLabel id, const QPoint &globalPos);
     void applyChangeRule(QLineEdit *field, QString &lastAccepted);
     void selectWholeText(QLineEdit *field);
     bool leavePriceField(QLineEdit *field);
@@ -205,6 +214,9 @@ private:
     QGroupBox *fraDecFracs = nullptr;
     QRadioButton *optDec = nullptr;
     QRadioButton *optFrac = nullptr;
+    QAction *actCopyLevels = nullptr;
+    QMenu *m_levelMenu = nullptr;
+    ondara::ChartLabel m_menuLabel = ondara::ChartLabel::lblStartUp;
 
     // All saved calculations in watch-list order, open for the window's life.
     std::unique_ptr<ondara::RecordSet> mrsSymbols;

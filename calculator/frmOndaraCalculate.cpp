@@ -5,6 +5,7 @@
 #include "PriceText.h"
 #include "WaveCalc.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -281,6 +282,7 @@ bool frmOndara::cmdCalc_Click()
 
 void frmOndara::updateStaleResults()
 {
+    actCopyLevels->setEnabled(m_shown.has_value());
     if (!m_shown) {
         Picture1->setCaption(QString());
         Picture1->setStale(false);

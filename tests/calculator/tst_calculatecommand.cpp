@@ -245,6 +245,56 @@ private slots:
         QTEST(f->get(wave3)->toolTip(), "wave3Tip");
     }
 
+    // The shown levels go to the clipboard as a trader pastes them: by Ctrl+C
+    // outside the text fields, or one level from a label's menu.
+    void copyLevels_data()
+    {
+        QTest::addColumn<bool>("bull");
+        QTest::addColumn<bool>("wave1");
+        QTest::addColumn<bool>("fractions");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("bull, wave 1, decimals") << true << true << false << ""
+            << "Bull · wave 1 · 10.00 → 20.00\nWave 3 target\t27.50\nWave 5 low point\t36.18\n"
+               "Wave 5 target\t37.50\nWave 5 extension\t46.18\n";
+        QTest::newRow("bear, wave 3, fractions, symbol typed") << false << false << true << " ibm "
+            << "IBM · Bear · wave 3 · 20 → 10\nWave 3 end point\t10\nWave 5 low point\t3 13/16\n"
+               "Wave 5 target\t2 1/2\nWave 5 extension\t\n";
+    }
+    void copyLevels()
+    {
+        QFETCH(bool, bull);
+        QAction *copy = f->window->findChild<QAction *>("actCopyLevels");
+        QVERIFY(!copy->isEnabled());
+        QFETCH(bool, wave1);
+        f->chooseMarket(bull);
+        if (!wave1)
+            f->click("cmdUseWave");
+        QTRY_VERIFY(f->shown("TxtWavStart"));
+        QFETCH(bool, fractions);
+        if (fractions)
+            f->click("cmdDecFrac");
+        f->calculate(bull, bull ? "10" : "20", bull ? "20" : "10");
+        f->click(bull ? "lblTgtWav5Up" : "lblTgtWav5Dn");
+        QFETCH(QString, symbol);
+        QTest::keyClicks(f->symbols()->lineEdit(), symbol);
+        f->click("Picture1");
+        QTest::keySequence(f->window.get(), QKeySequence::Copy);
+        QTEST(QApplication::clipboard()->text(), "copied");
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains(bull ? "<td>Wave 5 target</td><td>37.50</td>"
+                                                                            : "<td>Wave 5 target</td><td>2 1/2</td>"));
+        f->start()->setFocus(); // a field's own copy wins there
+        f->start()->selectAll();
+        QTest::keySequence(f->start(), QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), f->start()->text());
+        const QString target = bull ? "lblTgtWav5Up" : "lblTgtWav5Dn";
+        QTest::mouseClick(f->window->windowHandle(), Qt::RightButton, {}, f->centreOf(target));
+        auto *menu = f->window->findChild<QMenu *>("mnuLevel");
+        QTRY_VERIFY(menu && menu->isVisible());
+        menu->findChild<QAction *>("actCopyThisLevel")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), f->text(target));
+    }
+
     void fractionRoundTrip()
     {
         f->calculate(true, "10", "20");
