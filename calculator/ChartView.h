@@ -54,4 +54,5 @@ private:
     std::array<QLabel *, ondara::ChartLabelCount> m_labels{};
     std::array<bool, ondara::ChartLabelCount> m_autoWidth{};
     QPixmap m_picture;
+    QPixmap m_doubleSizePicture; // painted where a pixel is more than one device pixel
 };
