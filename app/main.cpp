@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
 
 int main(int argc, char *argv[])
 {
@@ -11,8 +10,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Ondara"));
     // The desktop entry's id, so the desktop matches the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ondara.Ondara"));
-    QPixmap icon;
-    if (ondara::loadPicture(QStringLiteral("ondara.png"), icon))
-        QApplication::setWindowIcon(QIcon(icon));
+    const QIcon icon = ondara::loadIcon(QStringLiteral("ondara.png"));
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
     return ondara::runOndara(app);
 }

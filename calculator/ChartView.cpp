@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QLabel>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -182,6 +183,8 @@ bool ChartView::setPicture(const QString &bareName)
 {
     if (!ondara::loadPicture(bareName, m_picture))
         return false;
+    m_doubleSizePicture = QPixmap(ondara::findDoubleSizePicture(bareName)); // null where there is none
+    m_doubleSizePicture.setDevicePixelRatio(2);
     update();
     // The window carries the chart's background on beyond it.
     if (parentWidget())
@@ -192,7 +195,7 @@ bool ChartView::setPicture(const QString &bareName)
 bool ChartView::setItemPicture(ChartLabel id, const QString &bareName)
 {
     QPixmap pixmap;
-    if (!ondara::loadPicture(bareName, pixmap))
+    if (!ondara::loadPicture(bareName, pixmap, label(id)->devicePixelRatioF()))
         return false;
     label(id)->setPixmap(pixmap);
     return true;
@@ -364,6 +367,10 @@ void ChartView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (!m_picture.isNull())
-        painter.drawPixmap(0, 0, m_picture);
+    // The surface painted on, not this widget, says how dense the pixels
+    // are: the screen's backing store, or a picture of the chart at 1x.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    const QPixmap &picture = ratio > 1 && !m_doubleSizePicture.isNull() ? m_doubleSizePicture : m_picture;
+    if (!picture.isNull())
+        painter.drawPixmap(0, 0, picture);
 }

@@ -79,5 +79,6 @@ private:
     std::array<std::optional<double>, ondara::ChartLabelCount> m_values{};
     QLabel *m_caption = nullptr;
     QPixmap m_picture;
+    QPixmap m_doubleSizePicture; // painted where a pixel is more than one device pixel
     bool m_stale = false;
 };

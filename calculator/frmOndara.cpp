@@ -265,9 +265,9 @@ void frmOndara::setButtonToolTip(QPushButton *button, const QString &toolTip)
 
 void frmOndara::setButtonPicture(QPushButton *button, const QString &bareName)
 {
-    QPixmap picture;
-    if (ondara::loadPicture(bareName, picture))
-        button->setIcon(QIcon(picture));
+    const QIcon picture = ondara::loadIcon(bareName);
+    if (!picture.isNull())
+        button->setIcon(picture);
 }
 
 void frmOndara::setDefaultButton(QPushButton *button)
