@@ -64,8 +64,10 @@ QByteArray readCsvFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw CsvError(CsvError::DeviceError,
                        QStringLiteral("%1 could not be read: %2").arg(shownPath(path), file.errorString()));
-    if (bytes.size() > MaxCsvFileSize) // it grew while read
-        throw tooLarge(path, bytes.size());
+    if (bytes.size() > MaxCsvFileSize)
+        throw CsvError(CsvError::TooLarge, QStringLiteral("%1 grew past %2 bytes while it was read.")
+                                               .arg(shownPath(path))
+                                               .arg(MaxCsvFileSize));
     return bytes;
 }
 

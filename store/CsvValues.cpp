@@ -4,15 +4,6 @@
 
 namespace ondara::csvvalues {
 
-namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-} // namespace
-
 QStringView trimmedBlanks(QStringView text)
 {
     qsizetype first = 0;
@@ -36,36 +27,10 @@ qsizetype characterCount(QStringView text)
 
 std::optional<double> number(QStringView text)
 {
-    text = trimmedBlanks(text);
-    // The grammar is checked here, since toDouble() also takes "nan", "inf" and blanks of any kind.
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const auto digits = [&] {
-        const qsizetype start = i;
-        while (i < n && isDigit(text[i]))
-            ++i;
-        return i - start;
-    };
-    if (i < n && text[i] == u'-')
-        ++i;
-    qsizetype mantissa = digits();
-    if (i < n && text[i] == u'.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return std::nullopt;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        ++i;
-        if (i < n && (text[i] == u'+' || text[i] == u'-'))
-            ++i;
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    if (i != n)
-        return std::nullopt;
+    // The C locale's reading: "." for decimals, no group separators; but
+    // "nan" and "inf" too, which no price is.
     bool ok = false;
-    const double value = text.toDouble(&ok);
+    const double value = trimmedBlanks(text).toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -20,7 +20,7 @@ QStringView trimmedBlanks(QStringView text);
 qsizetype characterCount(QStringView text);
 
 // text, blanks around it allowed, as a finite number: "-12.5", "0.000001",
-// "1e+21"; nothing for anything else.
+// "1e+21"; nothing for anything else ("1,5", "nan", "1e999").
 std::optional<double> number(QStringView text);
 
 // value as a message shows it: in quotes, cut short when long.
