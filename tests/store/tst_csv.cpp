@@ -131,6 +131,7 @@ private slots:
              " IBM", {"IBM", {{{2024, 1, 2}, 1, 2, 0.5, 1}}});
         const QByteArray head = "Date,Open,High,Low,Close\n";
         const QByteArray day = "2024-01-02,1,1,1,1\n";
+        read("same day either way", head + "1/1/2024,1,1,1,1\n", "a.csv", "", {"A", {{{2024, 1, 1}, 1, 1, 1, 1}}});
         refused("day or month", head + "1/2/2024,1,1,1,1\n1/3/2024,1,1,1,1\n", E::AmbiguousDates, "Line 2, column Date");
         refused("mixed date forms", head + day + "1/13/2024,1,1,1,1\n", E::NotADate, "Line 3, column Date");
         refused("High below Close", head + "2024-01-02,1,1.5,1,2\n", E::PricesInconsistent, "Line 2, column High");
