@@ -74,9 +74,9 @@ Header readHeader(const CsvRecord &record)
 {
     Header header;
     header.at.fill(-1);
-    header.names = record.fields;
     for (qsizetype i = 0; i < record.fields.size(); ++i) {
         const QStringView name = trimmedBlanks(record.fields[i]);
+        header.names.append(name.toString());
         for (int column = 0; column < ColumnCount; ++column) {
             if (name.compare(QLatin1StringView(ColumnNames[column]), Qt::CaseInsensitive) != 0)
                 continue;
