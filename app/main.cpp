@@ -1,18 +1,72 @@
+#include "CommandLine.h"
 #include "DataFiles.h"
 #include "OndaraStart.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
+#include <QTextStream>
+
+#include <cstdio>
+
+using ondara::CommandLine;
+
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The one place where an option's action runs; each prints why it failed and
+// returns non-zero then.
+int runAction(CommandLine &commandLine, CommandLine::Action action)
+{
+    switch (action) {
+    case CommandLine::Action::Help:
+        QTextStream(stdout) << commandLine.helpText();
+        return 0;
+    case CommandLine::Action::Version:
+        QTextStream(stdout) << commandLine.versionText();
+        return 0;
+    case CommandLine::Action::Invalid:
+        QTextStream(stderr) << "ondara: " << commandLine.errorText() << "\nTry 'ondara --help'.\n";
+        return 2;
+    case CommandLine::Action::Window:
+        break; // main() opens it, on the QApplication that only it makes
+    }
+    return 2;
+}
+
+int runWindow(QApplication &app)
+{
+    // The desktop entry's id, so the desktop matches the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ondara.Ondara"));
+    const QIcon icon = ondara::loadIcon(QStringLiteral("ondara.png"));
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
+    return ondara::runOndara(app);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ondara"));
-    // The desktop entry's id, so the desktop matches the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.ondara.Ondara"));
-    QPixmap icon;
-    if (ondara::loadPicture(QStringLiteral("ondara.png"), icon))
-        QApplication::setWindowIcon(QIcon(icon));
-    return ondara::runOndara(app);
+    QCoreApplication::setApplicationName(QStringLiteral("Ondara"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ONDARA_VERSION));
+    CommandLine commandLine;
+    CommandLine::Action action = commandLine.read(argumentsOf(argc, argv));
+
+    // Only the window needs a display. QApplication takes Qt's own options
+    // (-style, -platform, ...) off the line, so a line that looked invalid
+    // is read again once they are gone.
+    if (action == CommandLine::Action::Window || action == CommandLine::Action::Invalid) {
+        QApplication app(argc, argv);
+        action = commandLine.read(QCoreApplication::arguments());
+        return action == CommandLine::Action::Window ? runWindow(app) : runAction(commandLine, action);
+    }
+    QCoreApplication app(argc, argv);
+    return runAction(commandLine, action);
 }

@@ -1,12 +1,17 @@
 #include "ChartView.h"
 
 #include "DataFiles.h"
+#include "PriceNotation.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QLabel>
+#include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstddef>
+#include <numeric>
 
 using ondara::BgrColour;
 using ondara::ChartLabel;
@@ -79,11 +84,23 @@ constexpr PictureLayout pictureLayouts[] = {
 };
 constexpr int RetracePictureWidth = 24;
 constexpr int RetracePictureHeight = 18;
+constexpr int CaptionPixelSize = 9;
 
 std::size_t indexOf(ChartLabel id)
 {
     return static_cast<std::size_t>(id);
 }
+
+bool isPicture(ChartLabel id)
+{
+    return id == ChartLabel::picBearRetrace || id == ChartLabel::picBullRetrace;
+}
+
+// The labels a toggle picture shows and hides; the picture keeps clear of them.
+constexpr ChartLabel bullRetracements[] = {ChartLabel::lblRetLow, ChartLabel::lblRetMid, ChartLabel::lblRetTop,
+                                           ChartLabel::lblRetHigh};
+constexpr ChartLabel bearRetracements[] = {ChartLabel::lblRetDnLow, ChartLabel::lblRetDnMid,
+                                           ChartLabel::lblRetDnHigh, ChartLabel::lblRetDnTop};
 
 } // namespace
 
@@ -106,13 +123,16 @@ ChartView::ChartView(QWidget *parent)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setMouseTracking(true);
         label->setToolTip(QString::fromLatin1(layout.toolTip));
+        label->setProperty("stale", false);
         const bool autoWidth = layout.width == AutoWidth;
-        label->setGeometry(toPixels(layout.left), toPixels(layout.top),
-                           autoWidth ? 1 : toPixels(layout.width),
+        const QRect design(toPixels(layout.left), toPixels(layout.top), autoWidth ? 1 : toPixels(layout.width),
                            toPixels(autoWidth ? AutoHeightTwips : FixedHeightTwips));
+        label->setGeometry(design);
         label->hide();
         m_labels[indexOf(layout.id)] = label;
+        m_design[indexOf(layout.id)] = design;
         m_autoWidth[indexOf(layout.id)] = autoWidth;
+        m_textWidth[indexOf(layout.id)] = design.width();
         setTextColour(layout.id, layout.colour);
     }
     for (const PictureLayout &layout : pictureLayouts) {
@@ -120,12 +140,27 @@ ChartView::ChartView(QWidget *parent)
         picture->setObjectName(QString::fromLatin1(ondara::ChartLabelName(layout.id)));
         picture->setMouseTracking(true);
         picture->setToolTip(QStringLiteral("Click to display or hide wave 1 Retracements"));
-        picture->setGeometry(toPixels(layout.left), toPixels(layout.top), RetracePictureWidth,
-                             RetracePictureHeight);
+        const QRect design(toPixels(layout.left), toPixels(layout.top), RetracePictureWidth, RetracePictureHeight);
+        picture->setGeometry(design);
         picture->hide();
         m_labels[indexOf(layout.id)] = picture;
+        m_design[indexOf(layout.id)] = design;
+        m_textWidth[indexOf(layout.id)] = RetracePictureWidth;
         setItemPicture(layout.id, QString::fromLatin1(layout.picture));
     }
+
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("lblComputedFrom"));
+    QFont captionFont = font();
+    captionFont.setPixelSize(CaptionPixelSize);
+    captionFont.setBold(false);
+    m_caption->setFont(captionFont);
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette captionPalette = m_caption->palette();
+    captionPalette.setColor(QPalette::WindowText, QColor(0xC8, 0xD2, 0xE6));
+    m_caption->setPalette(captionPalette);
+    m_caption->hide();
 }
 
 QLabel *ChartView::label(ChartLabel id) const
@@ -148,14 +183,19 @@ bool ChartView::setPicture(const QString &bareName)
 {
     if (!ondara::loadPicture(bareName, m_picture))
         return false;
+    m_doubleSizePicture = QPixmap(ondara::findDoubleSizePicture(bareName)); // null where there is none
+    m_doubleSizePicture.setDevicePixelRatio(2);
     update();
+    // The window carries the chart's background on beyond it.
+    if (parentWidget())
+        parentWidget()->update(QRect(0, y(), parentWidget()->width(), height()));
     return true;
 }
 
 bool ChartView::setItemPicture(ChartLabel id, const QString &bareName)
 {
     QPixmap pixmap;
-    if (!ondara::loadPicture(bareName, pixmap))
+    if (!ondara::loadPicture(bareName, pixmap, label(id)->devicePixelRatioF()))
         return false;
     label(id)->setPixmap(pixmap);
     return true;
@@ -164,12 +204,14 @@ bool ChartView::setItemPicture(ChartLabel id, const QString &bareName)
 void ChartView::placeWave3Point(bool bull, bool wave1Basis)
 {
     // left, top in twips: wave 1 basis, then wave 3 basis
+    const ChartLabel id = bull ? ChartLabel::lblWav3High : ChartLabel::lblWav3DnHigh;
+    QPoint topLeft;
     if (bull)
-        label(ChartLabel::lblWav3High)->move(wave1Basis ? QPoint(toPixels(885), toPixels(1785))
-                                                        : QPoint(toPixels(1920), toPixels(1250)));
+        topLeft = wave1Basis ? QPoint(toPixels(885), toPixels(1785)) : QPoint(toPixels(1920), toPixels(1250));
     else
-        label(ChartLabel::lblWav3DnHigh)->move(wave1Basis ? QPoint(toPixels(885), toPixels(2625))
-                                                          : QPoint(toPixels(1940), toPixels(3150)));
+        topLeft = wave1Basis ? QPoint(toPixels(885), toPixels(2625)) : QPoint(toPixels(1940), toPixels(3150));
+    m_design[indexOf(id)].moveTopLeft(topLeft);
+    layoutLabels();
 }
 
 void ChartView::setLabelToolTip(ChartLabel id, const QString &tip)
@@ -179,17 +221,25 @@ void ChartView::setLabelToolTip(ChartLabel id, const QString &tip)
 
 void ChartView::setText(ChartLabel id, const std::string &text)
 {
+    m_values[indexOf(id)] = ondara::ParseNumber(text);
+    setLabelText(id, QString::fromStdString(text));
+}
+
+void ChartView::setPrice(ChartLabel id, const std::string &text, double value)
+{
+    m_values[indexOf(id)] = value;
     setLabelText(id, QString::fromStdString(text));
 }
 
 void ChartView::setLabelText(ChartLabel id, const QString &text)
 {
-    if (id == ChartLabel::picBearRetrace || id == ChartLabel::picBullRetrace)
+    if (isPicture(id))
         return; // a toggle picture has no caption
-    QLabel *target = label(id);
-    target->setText(text);
-    if (m_autoWidth[indexOf(id)])
-        target->resize(qMax(1, target->fontMetrics().horizontalAdvance(text) + 2), target->height());
+    label(id)->setText(text);
+    const int width = fontMetrics().horizontalAdvance(text) + 2;
+    // A label of a fixed design width widens only for a text that needs it.
+    m_textWidth[indexOf(id)] = m_autoWidth[indexOf(id)] ? qMax(1, width) : qMax(m_design[indexOf(id)].width(), width);
+    layoutLabels();
 }
 
 std::string ChartView::text(ChartLabel id) const
@@ -199,9 +249,22 @@ std::string ChartView::text(ChartLabel id) const
 
 void ChartView::setTextColour(ChartLabel id, BgrColour colour)
 {
+    m_colours[indexOf(id)] = colour;
+    applyColour(id);
+}
+
+void ChartView::applyColour(ChartLabel id)
+{
+    if (isPicture(id))
+        return;
     QLabel *target = label(id);
+    // Stale results are drawn as disabled text; the white of the hover
+    // highlight still shows, since the labels keep answering the mouse.
+    const BgrColour own = m_colours[indexOf(id)];
+    const QColor wanted = m_stale && own != ondara::ColourWhite
+        ? QApplication::palette().color(QPalette::Disabled, QPalette::WindowText)
+        : fromBgr(own);
     QPalette palette = target->palette();
-    const QColor wanted = fromBgr(colour);
     if (palette.color(QPalette::WindowText) == wanted)
         return;
     palette.setColor(QPalette::WindowText, wanted);
@@ -210,13 +273,104 @@ void ChartView::setTextColour(ChartLabel id, BgrColour colour)
 
 void ChartView::setVisible(ChartLabel id, bool visible)
 {
+    if (label(id)->isVisibleTo(this) == visible)
+        return;
     label(id)->setVisible(visible);
+    layoutLabels();
+}
+
+void ChartView::setCaption(const QString &text)
+{
+    m_caption->setText(text);
+    const int height = m_caption->fontMetrics().height();
+    m_caption->setGeometry(0, ChartHeight - height, ChartWidth, height);
+    m_caption->setVisible(!text.isEmpty());
+    layoutLabels();
+}
+
+void ChartView::setStale(bool stale)
+{
+    m_stale = stale;
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        const auto id = static_cast<ChartLabel>(i);
+        if (isPicture(id))
+            continue;
+        m_labels[i]->setProperty("stale", stale);
+        applyColour(id);
+    }
+    QPalette captionPalette = m_caption->palette();
+    captionPalette.setColor(QPalette::WindowText,
+                            stale ? QApplication::palette().color(QPalette::Disabled, QPalette::WindowText)
+                                  : QColor(0xC8, 0xD2, 0xE6));
+    m_caption->setPalette(captionPalette);
+}
+
+// Places every shown label at its design position unless it would overlap
+// another or leave the chart: then it moves up or down, never across the
+// pattern, and a retracement toggle moves right of the levels it switches.
+void ChartView::layoutLabels()
+{
+    const int bottom = m_caption->isVisibleTo(this) ? m_caption->y() : ChartHeight;
+    std::array<QRect, ondara::ChartLabelCount> place{};
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        place[i] = QRect(m_design[i].topLeft(), QSize(m_textWidth[i], m_design[i].height()));
+        if (m_labels[i]->isVisibleTo(this))
+            shown.push_back(i);
+    }
+    const auto rightOfShown = [&](const auto &ids) {
+        int right = 0;
+        for (ChartLabel id : ids) {
+            if (m_labels[indexOf(id)]->isVisibleTo(this))
+                right = qMax(right, place[indexOf(id)].right() + 1);
+        }
+        return right;
+    };
+    for (auto [picture, levels] : {std::pair{ChartLabel::picBearRetrace, std::begin(bullRetracements)},
+                                   std::pair{ChartLabel::picBullRetrace, std::begin(bearRetracements)}}) {
+        QRect &rect = place[indexOf(picture)];
+        const int clear = rightOfShown(std::array<ChartLabel, 4>{levels[0], levels[1], levels[2], levels[3]}) + 4;
+        rect.moveLeft(qMax(rect.left(), clear));
+    }
+    for (std::size_t i : shown)
+        place[i].moveLeft(qBound(0, place[i].left(), qMax(0, ChartWidth - place[i].width())));
+
+    std::stable_sort(shown.begin(), shown.end(),
+                     [&](std::size_t a, std::size_t b) { return m_design[a].top() < m_design[b].top(); });
+    const auto sideBySide = [&](std::size_t a, std::size_t b) {
+        return place[a].left() <= place[b].right() && place[b].left() <= place[a].right();
+    };
+    // Down past the labels above in the same column, then, where that ran off
+    // the bottom, up again below the ones beneath.
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        for (std::size_t j = 0; j < k; ++j) {
+            if (sideBySide(shown[j], shown[k]))
+                place[shown[k]].moveTop(qMax(place[shown[k]].top(), place[shown[j]].bottom() + 1));
+        }
+    }
+    for (std::size_t k = shown.size(); k-- > 0;) {
+        QRect &rect = place[shown[k]];
+        rect.moveTop(qMin(rect.top(), bottom - rect.height()));
+        for (std::size_t j = k + 1; j < shown.size(); ++j) {
+            if (sideBySide(shown[j], shown[k]))
+                rect.moveTop(qMin(rect.top(), place[shown[j]].top() - rect.height()));
+        }
+        rect.moveTop(qMax(0, rect.top()));
+    }
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        if (m_labels[i]->geometry() != place[i])
+            m_labels[i]->setGeometry(place[i]);
+    }
 }
 
 void ChartView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (!m_picture.isNull())
-        painter.drawPixmap(0, 0, m_picture);
+    // The surface painted on, not this widget, says how dense the pixels
+    // are: the screen's backing store, or a picture of the chart at 1x.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    const QPixmap &picture = ratio > 1 && !m_doubleSizePicture.isNull() ? m_doubleSizePicture : m_picture;
+    if (!picture.isNull())
+        painter.drawPixmap(0, 0, picture);
 }

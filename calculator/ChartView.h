@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -41,17 +42,43 @@ public:
 
     using QWidget::setVisible;
     void setText(ondara::ChartLabel id, const std::string &text) override;
-    std::string text(ondara::ChartLabel id) const override;
     void setTextColour(ondara::ChartLabel id, ondara::BgrColour colour) override;
     void setVisible(ondara::ChartLabel id, bool visible) override;
+    std::string text(ondara::ChartLabel id) const;
+
+    // A price shown as text while the label stands for value exactly (a typed
+    // 12 3/8 shows as 12.38). A label written with setText stands for the
+    // number its text denotes; nullopt when it shows no number.
+    void setPrice(ondara::ChartLabel id, const std::string &text, double value) override;
+    std::optional<double> price(ondara::ChartLabel id) const { return m_values[index(id)]; }
+
+    // The line at the chart's bottom edge that says what the levels were
+    // computed from; an empty text hides it.
+    void setCaption(const QString &text);
+    QLabel *caption() const { return m_caption; }
+
+    // Results that no longer match the prices entered: every result label
+    // carries the property "stale" and is drawn in the disabled text colour.
+    void setStale(bool stale);
+    bool isStale() const { return m_stale; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static std::size_t index(ondara::ChartLabel id) { return static_cast<std::size_t>(id); }
     void setLabelText(ondara::ChartLabel id, const QString &text);
+    void applyColour(ondara::ChartLabel id);
+    void layoutLabels();
 
     std::array<QLabel *, ondara::ChartLabelCount> m_labels{};
+    std::array<QRect, ondara::ChartLabelCount> m_design{};
     std::array<bool, ondara::ChartLabelCount> m_autoWidth{};
+    std::array<int, ondara::ChartLabelCount> m_textWidth{};
+    std::array<ondara::BgrColour, ondara::ChartLabelCount> m_colours{};
+    std::array<std::optional<double>, ondara::ChartLabelCount> m_values{};
+    QLabel *m_caption = nullptr;
     QPixmap m_picture;
+    QPixmap m_doubleSizePicture; // painted where a pixel is more than one device pixel
+    bool m_stale = false;
 };

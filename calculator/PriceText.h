@@ -2,39 +2,56 @@
 
 #include "PriceNotation.h"
 
+#include <QLocale>
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
-// The calculator window's view of price texts: the engine's numeric test,
-// masks and fraction reading applied to the texts of its widgets.
+// The calculator window's view of price texts: the engine's reading of typed
+// numbers and fractions and its masks, applied to the texts of its widgets.
 namespace ondara {
 
-inline bool isNumericText(const QString &text)
+// Where the user's locale writes a decimal comma, a typed comma is a decimal point.
+inline bool localeWritesDecimalComma()
 {
-    return IsNumeric(text.toStdString());
+    return QLocale().decimalPoint() == QLatin1String(",");
 }
 
-inline std::string maskString(double value, Mask mask)
+// A price text as the window reads it: a fraction through Frac2Num (which
+// never fails, giving FracErrorValue for what it cannot read; two decimals do
+// to show it), anything else by the typed-number rule of the user's locale.
+inline std::optional<TypedNumber> readPriceText(const QString &text)
 {
-    return FormatMask(value, mask).value_or(std::string());
+    if (text.contains(u'/'))
+        return TypedNumber{Frac2Num(text.toStdString()), MinShownDecimals};
+    return ReadTypedNumber(text.toStdString(), localeWritesDecimalComma());
 }
 
-inline QString maskText(double value, Mask mask)
+// What a price field refuses when it is left: a text that is not one number,
+// or a fraction with a comma in it, which has no reading in any locale.
+inline bool refusedPriceText(const QString &text)
 {
-    return QString::fromStdString(maskString(value, mask));
+    if (text.isEmpty())
+        return false;
+    return text.contains(u'/') ? text.contains(u',') : !readPriceText(text);
 }
 
-// A price as Calculate reads it: a fraction through Frac2Num, rounded to the
-// cents it would show; anything else through the numeric test.
-inline std::optional<double> readPrice(const QString &text)
+// The decimals the chart and the fields show for two prices.
+inline int shownDecimals(int startDecimals, int endDecimals)
 {
-    if (text.contains(u'/')) {
-        const auto shown = FormatMask(Frac2Num(text.toStdString()), Mask::HashDot00);
-        return shown ? ParseNumber(*shown).value_or(FracErrorValue) : FracErrorValue;
-    }
-    return ParseNumber(text.toStdString());
+    return std::clamp(std::max(startDecimals, endDecimals), MinShownDecimals, MaxShownDecimals);
+}
+
+inline std::string maskString(double value, Mask mask, int decimals = MinShownDecimals)
+{
+    return FormatMask(value, mask, decimals).value_or(std::string());
+}
+
+inline QString maskText(double value, Mask mask, int decimals = MinShownDecimals)
+{
+    return QString::fromStdString(maskString(value, mask, decimals));
 }
 
 } // namespace ondara

@@ -7,6 +7,7 @@
 #include "WaveCalc.h"
 #include "frmPrint.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -20,8 +21,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionFrame>
 #include <QWindow>
 
 #include <utility>
@@ -37,8 +40,10 @@ constexpr int TopButton = 36;
 constexpr int BottomButton = 28;
 constexpr int ChartTop = Margin + TopButton + 2;
 constexpr int BottomRowTop = ChartTop + ChartView::ChartHeight + 4;
-constexpr int WindowWidth = ChartView::ChartWidth + 2 * Margin;
 constexpr int WindowHeight = BottomRowTop + BottomButton + Margin;
+
+// The widest price a field shows whole, in the field's own font.
+const QString WidestPrice = QStringLiteral("999999.999999");
 
 } // namespace
 
@@ -47,13 +52,29 @@ frmOndara::frmOndara(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmOndara"));
     setWindowTitle(QStringLiteral("Ondara"));
-    setFixedSize(WindowWidth, WindowHeight);
 
     buildTopRow();
+    // The window is as wide as the chart, or as the top row when its price
+    // fields need more in the user's font; the chart stays in the middle.
+    const int width = qMax(ChartView::ChartWidth + 2 * Margin, fraWave->geometry().right() + 1 + 3 * TopButton + Margin);
+    setFixedSize(width, WindowHeight);
+    int x = fraWave->geometry().right() + 1;
+    for (QPushButton *button : {cmdCalc, cmdHelp, cmdMarket[1]}) {
+        button->move(x, Margin);
+        x += TopButton;
+    }
     Picture1 = new ChartView(this);
-    Picture1->move(Margin, ChartTop);
+    Picture1->move((width - ChartView::ChartWidth) / 2, ChartTop);
     buildBottomRow();
     buildHiddenOptions();
+    // Ctrl+C copies the levels unless a text field has the focus: the field's
+    // own copy takes the shortcut first.
+    actCopyLevels = new QAction(QStringLiteral("Copy Levels"), this);
+    actCopyLevels->setObjectName(QStringLiteral("actCopyLevels"));
+    actCopyLevels->setShortcut(QKeySequence::Copy);
+    actCopyLevels->setEnabled(false);
+    addAction(actCopyLevels);
+    connect(actCopyLevels, &QAction::triggered, this, &frmOndara::actCopyLevels_Triggered);
     setDefaultButton(cmdCalc);
     setTabOrder(TxtWavStart, TxtWavEnd);
     setTabOrder(TxtWavEnd, cmdCalc);
@@ -88,8 +109,7 @@ void frmOndara::buildTopRow()
                                    QStringLiteral("usewave1plain.gif"), TopButton);
     place(cmdUseWave, TopButton);
 
-    const int frameWidth = WindowWidth - 2 * Margin - 6 * TopButton;
-    buildPriceFrame();
+    const int frameWidth = buildPriceFrame();
     fraWave->setFixedSize(frameWidth, TopButton);
     place(fraWave, frameWidth);
 
@@ -113,7 +133,7 @@ void frmOndara::buildTopRow()
         button->setEnabled(false);
 }
 
-void frmOndara::buildPriceFrame()
+int frmOndara::buildPriceFrame()
 {
     fraWave = new QFrame(this);
     fraWave->setObjectName(QStringLiteral("fraWave"));
@@ -128,11 +148,19 @@ void frmOndara::buildPriceFrame()
     TxtWavEnd = new QLineEdit(fraWave);
     TxtWavEnd->setObjectName(QStringLiteral("TxtWavEnd"));
 
-    const int frameWidth = WindowWidth - 2 * Margin - 6 * TopButton;
     const int startLabel = lblStart->fontMetrics().horizontalAdvance(lblStart->text()) + 4;
     const int endLabel = lblEnd->fontMetrics().horizontalAdvance(lblEnd->text()) + 4;
-    const int field = (frameWidth - startLabel - endLabel - 14) / 2;
-    const int fieldHeight = 24;
+    // Wide enough for the widest price whole, in whatever font the user has.
+    QStyleOptionFrame frame;
+    frame.initFrom(TxtWavStart);
+    frame.lineWidth = TxtWavStart->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, TxtWavStart);
+    const QFontMetrics metrics = TxtWavStart->fontMetrics();
+    const int field = TxtWavStart->style()
+                          ->sizeFromContents(QStyle::CT_LineEdit, &frame,
+                                             QSize(metrics.horizontalAdvance(WidestPrice) + 8, metrics.height()),
+                                             TxtWavStart)
+                          .width();
+    const int fieldHeight = qMax(24, TxtWavStart->sizeHint().height());
     const int fieldTop = (TopButton - fieldHeight) / 2;
     int x = 4;
     for (auto [widget, width] : {std::pair<QWidget *, int>{lblStart, startLabel}, {TxtWavStart, field},
@@ -144,6 +172,7 @@ void frmOndara::buildPriceFrame()
         entry->setEnabled(false);
     connect(TxtWavStart, &QLineEdit::textChanged, this, &frmOndara::TxtWavStart_Change);
     connect(TxtWavEnd, &QLineEdit::textChanged, this, &frmOndara::TxtWavEnd_Change);
+    return x + 4;
 }
 
 void frmOndara::buildBottomRow()
@@ -168,7 +197,7 @@ void frmOndara::buildBottomRow()
     if (!QFontInfo(fixed).fixedPitch())
         fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     cboSymbols->setFont(fixed);
-    const int comboWidth = WindowWidth - 2 * Margin - 3 * (BottomButton + 2);
+    const int comboWidth = width() - 2 * Margin - 3 * (BottomButton + 2);
     cboSymbols->setGeometry(Margin, BottomRowTop + 1, comboWidth, BottomButton - 2);
     cboSymbols->setEnabled(false);
     connect(cboSymbols, &QComboBox::activated, this, &frmOndara::cboSymbols_Click);
@@ -237,9 +266,9 @@ void frmOndara::setButtonToolTip(QPushButton *button, const QString &toolTip)
 
 void frmOndara::setButtonPicture(QPushButton *button, const QString &bareName)
 {
-    QPixmap picture;
-    if (ondara::loadPicture(bareName, picture))
-        button->setIcon(QIcon(picture));
+    const QIcon picture = ondara::loadIcon(bareName);
+    if (!picture.isNull())
+        button->setIcon(picture);
 }
 
 void frmOndara::setDefaultButton(QPushButton *button)
@@ -289,6 +318,25 @@ void frmOndara::Form_Unload()
     QCoreApplication::quit();
 }
 
+
+void frmOndara::paintEvent(QPaintEvent *)
+{
+    // Where the window is wider than the chart, the chart's outer columns
+    // carry its background on to the window's edges.
+    const QRect chart = Picture1->geometry();
+    const QPixmap &picture = Picture1->picture();
+    if (chart.left() <= 0 || picture.isNull())
+        return;
+    QPainter painter(this);
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF leftColumn(0, 0, 1, picture.height());
+    const QRectF rightColumn(picture.width() - 1, 0, 1, picture.height());
+    const qreal height = picture.height() / ratio;
+    painter.drawPixmap(QRectF(0, chart.top(), chart.left(), height), picture, leftColumn);
+    painter.drawPixmap(QRectF(chart.left() + picture.width() / ratio, chart.top(),
+                              width() - chart.left() - picture.width() / ratio, height),
+                       picture, rightColumn);
+}
 
 void frmOndara::closeEvent(QCloseEvent *event)
 {

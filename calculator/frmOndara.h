@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartLabels.h"
+#include "PriceNotation.h"
 #include "WaveState.h"
 
 #include <QList>
@@ -12,10 +13,14 @@
 #include <array>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 
 class ChartView;
 class WatchListModel;
 class frmPrint;
+class QAction;
+class QMenu;
+struct LevelLine;
 class QButtonGroup;
 class QComboBox;
 class QEvent;
@@ -84,6 +89,9 @@ public slots:
     void cmdAction_MouseUp(int Index, Qt::MouseButton Button);
     void Picture1_MouseUp(Qt::MouseButton Button);
 
+    // Copies the shown levels, with a heading that names what they belong to.
+    void actCopyLevels_Triggered();
+
     void AddSymbol();
     void DeleteSymbol();
     void LoadWatchList();
@@ -125,10 +133,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildTopRow();
-    void buildPriceFrame();
+    int buildPriceFrame();
     void buildBottomRow();
     void buildHiddenOptions();
     QPushButton *makePictureButton(const QString &name, const QString &toolTip, const QString &picture,
@@ -143,7 +152,33 @@ private:
     void paintChartFor(bool printing);
     void toggleGroup(std::initializer_list<ondara::ChartLabel> labels, bool &flag);
 
+    // What a price field was last given: the tidy text it shows and the exact
+    // price behind it ("12.38" for a typed 12 3/8), with the decimals it needs.
+    struct PriceEntry {
+        QString shown;
+        double exact = 0;
+        int decimals = 2;
+        bool valid = false;
+    };
+    // The prices the chart's levels were computed from, while it shows them.
+    struct ShownCalculation {
+        bool bull = true;
+        bool wave1 = true;
+        double start = 0;
+        double end = 0;
+    };
+
     // Entry field rules shared by both price fields.
+    PriceEntry &entryOf(const QLineEdit *field);
+    // The price a field holds now: its exact price while it shows the text it
+    // was given, else what its text reads as; nullopt when that is no number.
+    std::optional<ondara::TypedNumber> fieldPrice(const QLineEdit *field);
+    void tidyPriceFields();
+    void setRecalledPrice(QLineEdit *field, std::optional<double> price);
+    void updateStaleResults();
+    QList<LevelLine> shownLevels() const;
+    QString levelsHeading() const;
+    void showLevelMenu(ondara::ChartLabel id, const QPoint &globalPos);
     void applyChangeRule(QLineEdit *field, QString &lastAccepted);
     void selectWholeText(QLineEdit *field);
     bool leavePriceField(QLineEdit *field);
@@ -180,6 +215,9 @@ private:
     QGroupBox *fraDecFracs = nullptr;
     QRadioButton *optDec = nullptr;
     QRadioButton *optFrac = nullptr;
+    QAction *actCopyLevels = nullptr;
+    QMenu *m_levelMenu = nullptr;
+    ondara::ChartLabel m_menuLabel = ondara::ChartLabel::lblStartUp;
 
     // The saved calculations, for both windows, open for the window's life.
     ondara::CalculationStore *m_store = nullptr;
@@ -191,6 +229,9 @@ private:
     // The last text each price field accepted (its tag).
     QString m_startTag;
     QString m_endTag;
+    PriceEntry m_startPrice;
+    PriceEntry m_endPrice;
+    std::optional<ShownCalculation> m_shown;
 
     QPushButton *m_defaultButton = nullptr;
     QLineEdit *m_selectAllOnRelease = nullptr;

@@ -5,6 +5,7 @@
 #include "PriceText.h"
 #include "WaveCalc.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -20,7 +21,6 @@ using ondara::LabelRole;
 using ondara::Mask;
 using ondara::WaveState;
 using ondara::maskString;
-using ondara::readPrice;
 
 namespace {
 
@@ -88,16 +88,22 @@ void frmOndara::cmdMarket_Click(int Index)
 
     // Prices that contradict the new direction are cleared silently; they are
     // compared as the prices they denote, not as texts.
-    const QString start = TxtWavStart->text();
-    const QString end = TxtWavEnd->text();
-    if (!start.isEmpty() && !end.isEmpty()) {
-        const auto startPrice = readPrice(start);
-        const auto endPrice = readPrice(end);
-        if (startPrice && endPrice && (bull ? *startPrice > *endPrice : *startPrice < *endPrice)) {
+    // The other direction's results are hidden now: the chart shows no levels.
+    if (m_shown && m_shown->bull != bull)
+        m_shown.reset();
+
+    // Prices that contradict the new direction are cleared silently; they are
+    // compared as the prices they denote, not as texts.
+    if (!TxtWavStart->text().isEmpty() && !TxtWavEnd->text().isEmpty()) {
+        const auto startPrice = fieldPrice(TxtWavStart);
+        const auto endPrice = fieldPrice(TxtWavEnd);
+        if (startPrice && endPrice
+            && (bull ? startPrice->value > endPrice->value : startPrice->value < endPrice->value)) {
             TxtWavStart->setText(QString());
             TxtWavEnd->setText(QString());
         }
     }
+    updateStaleResults();
     TxtWavStart->setFocus(Qt::OtherFocusReason);
 }
 
@@ -115,6 +121,7 @@ void frmOndara::cmdUseWave_Click()
         m_state.bUseWave1 = true;
         optUse1->setChecked(true);
     }
+    updateStaleResults();
 }
 
 // ---- Decimal and fraction display ----
@@ -154,9 +161,10 @@ void frmOndara::optFrac_Click()
     const bool bull = m_state.bBullMarket;
     for (const ShownPrice &price : shownPrices) {
         const ChartLabel id = LabelFor(price.role, bull);
-        // A label that does not show a decimal (never filled, or already a
-        // fraction) is left as it is.
-        if (const auto shown = ondara::ParseNumber(Picture1->text(id)))
+        // The price the label stands for, exactly: a start typed as 12 3/8
+        // and shown as 12.38 is 12 3/8 again. A label that shows no number
+        // (never filled, or already a fraction) is left as it is.
+        if (const auto shown = Picture1->price(id))
             Picture1->setText(id, ondara::Num2Frac(*shown));
     }
 }
@@ -175,20 +183,20 @@ bool frmOndara::cmdCalc_Click()
     if (const QWidget *focus = focusWidget(); focus && focus->objectName() == QLatin1String("cmdCalc"))
         cboSymbols->setCurrentIndex(-1);
 
-    const auto start = readPrice(startText);
+    const auto start = fieldPrice(TxtWavStart);
     if (!start) {
         ondara::showMessage(this, QStringLiteral("Error: Wave Start is not a valid number."), NotANumber,
                             QMessageBox::Warning);
         return false;
     }
-    m_state.dblWaveStart = *start;
-    const auto end = readPrice(endText);
+    m_state.dblWaveStart = start->value;
+    const auto end = fieldPrice(TxtWavEnd);
     if (!end) {
         ondara::showMessage(this, QStringLiteral("Error: Wave End is not a valid number."), NotANumber,
                             QMessageBox::Warning);
         return false;
     }
-    m_state.dblWaveEnd = *end;
+    m_state.dblWaveEnd = end->value;
 
     if (m_state.dblWaveStart == ondara::FracErrorValue) {
         ondara::showMessage(this, QStringLiteral("Error: Wave Start does not contain a proper fraction."),
@@ -225,20 +233,27 @@ bool frmOndara::cmdCalc_Click()
         return false;
     }
 
-    // The start and end labels show the prices as read, so a fraction still in
-    // a field (Enter pressed before leaving it) appears as its price.
+    m_state.nDecimals = ondara::shownDecimals(start->decimals, end->decimals);
+    const auto levels = ondara::computeLevels(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1,
+                                              m_state.nDecimals);
+    // The start and end labels stand for the prices exactly as given, so a
+    // fraction still in a field (Enter pressed before leaving it) appears as its price.
     const auto label = [bull](LabelRole role) { return LabelFor(role, bull); };
-    Picture1->setText(label(LabelRole::Start), maskString(m_state.dblWaveStart, Mask::HashDot00));
+    const auto showPrice = [&](LabelRole labelRole, LabelRole levelRole) {
+        const ondara::PriceLevel &price = *(*levels)[levelRole];
+        Picture1->setPrice(label(labelRole), price.text, price.value);
+    };
+    showPrice(LabelRole::Start, LabelRole::Start);
     Picture1->setVisible(label(LabelRole::Start), true);
     const ChartLabel wav3Point = label(LabelRole::Wav3Point);
     if (useWave1) {
-        Picture1->setText(label(LabelRole::End1), maskString(m_state.dblWaveEnd, Mask::HashDot00));
+        showPrice(LabelRole::End1, LabelRole::End1);
         Picture1->setVisible(label(LabelRole::End1), true);
         Picture1->setVisible(wav3Point, false);
         Picture1->placeWave3Point(bull, true);
         Picture1->setLabelToolTip(wav3Point, QStringLiteral("Wave 3 low point"));
     } else {
-        Picture1->setText(wav3Point, maskString(m_state.dblWaveEnd, Mask::HashDot00));
+        showPrice(LabelRole::Wav3Point, LabelRole::Wav3Point);
         Picture1->placeWave3Point(bull, false);
         Picture1->setLabelToolTip(wav3Point, QStringLiteral("Wave 3 end point"));
         Picture1->setVisible(wav3Point, true);
@@ -255,6 +270,30 @@ bool frmOndara::cmdCalc_Click()
         CalcRetracement();
     if (m_state.bShowFractions)
         optFrac_Click();
+    m_shown = ShownCalculation{bull, useWave1, m_state.dblWaveStart, m_state.dblWaveEnd};
+    Picture1->setCaption(QStringLiteral("%1 \u00b7 wave %2 \u00b7 %3 \u2192 %4")
+                             .arg(bull ? QStringLiteral("Bull") : QStringLiteral("Bear"),
+                                  useWave1 ? QStringLiteral("1") : QStringLiteral("3"),
+                                  QString::fromStdString((*levels)[LabelRole::Start]->text),
+                                  QString::fromStdString((*levels)[useWave1 ? LabelRole::End1 : LabelRole::Wav3Point]->text)));
+    updateStaleResults();
     return true;
+}
+
+void frmOndara::updateStaleResults()
+{
+    actCopyLevels->setEnabled(m_shown.has_value());
+    if (!m_shown) {
+        Picture1->setCaption(QString());
+        Picture1->setStale(false);
+        return;
+    }
+    const auto start = fieldPrice(TxtWavStart);
+    const auto end = fieldPrice(TxtWavEnd);
+    const bool current = start && end && start->value == m_shown->start && end->value == m_shown->end
+        && m_shown->bull == m_state.bBullMarket && m_shown->wave1 == wave1Basis();
+    if (current == !Picture1->isStale())
+        return;
+    Picture1->setStale(!current);
 }
 

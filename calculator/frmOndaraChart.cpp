@@ -3,6 +3,7 @@
 #include "ChartView.h"
 
 #include <QLabel>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 // The retracement panel and the hover highlighting: clicks on the target
@@ -45,6 +46,15 @@ bool frmOndara::filterChartEvent(ChartLabel id, QEvent *event)
             handlers = &candidate;
     }
     QLabel *item = Picture1->label(id);
+    const bool price = id != ChartLabel::picBullRetrace && id != ChartLabel::picBearRetrace;
+    // A right click on a price offers to copy it; the chart's help is for its background.
+    if (price && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
+        && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+        return true;
+    if (price && event->type() == QEvent::ContextMenu) {
+        showLevelMenu(id, static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
     switch (event->type()) {
     case QEvent::MouseMove:
         // A label laid on the chart takes the moves over itself, handled or not.

@@ -9,11 +9,12 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 
+#include <algorithm>
+
 // The two price fields: what they accept while typing, what they select on
 // entry and how they tidy or refuse their text when the user leaves them.
 
 using ondara::Mask;
-using ondara::isNumericText;
 using ondara::maskText;
 
 namespace {
@@ -22,7 +23,17 @@ namespace {
 // a number nor a fraction, which is then refused with a message.
 bool refusedOnLeaving(const QString &text)
 {
-    return !text.isEmpty() && !text.contains(u'/') && !isNumericText(text);
+    return ondara::refusedPriceText(text);
+}
+
+// Digits, points and commas can be typed freely, so a price can be started
+// with its point and a comma is never dropped; what they make is read when
+// the field is left.
+bool isNumberBeingTyped(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u'.' || c == u',';
+    });
 }
 
 bool isWindowFocusChange(Qt::FocusReason reason)
@@ -38,6 +49,7 @@ bool isWindowFocusChange(Qt::FocusReason reason)
 void frmOndara::TxtWavStart_Change()
 {
     applyChangeRule(TxtWavStart, m_startTag);
+    updateStaleResults();
 }
 
 void frmOndara::TxtWavStart_GotFocus()
@@ -53,6 +65,7 @@ void frmOndara::TxtWavStart_LostFocus()
 void frmOndara::TxtWavEnd_Change()
 {
     applyChangeRule(TxtWavEnd, m_endTag);
+    updateStaleResults();
 }
 
 void frmOndara::TxtWavEnd_GotFocus()
@@ -69,7 +82,8 @@ void frmOndara::applyChangeRule(QLineEdit *field, QString &lastAccepted)
 {
     const QString text = field->text();
     const bool acceptable = !text.contains(u'-')
-        && (text.isEmpty() || text.contains(u'/') || text.contains(u' ') || isNumericText(text));
+        && (text.contains(u'/') || text.contains(u' ') || isNumberBeingTyped(text)
+            || ondara::IsNumeric(text.toStdString()));
     if (acceptable) {
         lastAccepted = text;
         return;
@@ -91,21 +105,69 @@ bool frmOndara::leavePriceField(QLineEdit *field)
         return true;
     const QScopedValueRollback<bool> guard(m_inLostFocus, true);
 
-    QString text = field->text();
-    if (text.contains(u'/')) {
-        text = maskText(ondara::Frac2Num(text.toStdString()), Mask::ZeroDot00);
-        field->setText(text);
+    PriceEntry &entry = entryOf(field);
+    const QString text = field->text();
+    if (text.isEmpty() || (entry.valid && text == entry.shown)) {
+        if (text.isEmpty())
+            entry = PriceEntry();
+        tidyPriceFields();
+        return true;
     }
-    if (!text.isEmpty() && !isNumericText(text)) {
+    if (refusedOnLeaving(text)) {
         ondara::showMessage(this, QStringLiteral("Please type numbers only."), QStringLiteral("Ondara"),
                             QMessageBox::Information);
+        entry = PriceEntry();
         field->setText(QString());
         field->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (!text.isEmpty())
-        field->setText(maskText(*ondara::ParseNumber(text.toStdString()), Mask::ZeroDot00));
+    // An unreadable fraction is kept as FracErrorValue, which Calculate refuses.
+    const ondara::TypedNumber price = *ondara::readPriceText(text);
+    entry = {text, price.value, price.decimals, true};
+    tidyPriceFields();
     return true;
+}
+
+frmOndara::PriceEntry &frmOndara::entryOf(const QLineEdit *field)
+{
+    return field == TxtWavStart ? m_startPrice : m_endPrice;
+}
+
+std::optional<ondara::TypedNumber> frmOndara::fieldPrice(const QLineEdit *field)
+{
+    const PriceEntry &entry = entryOf(field);
+    if (entry.valid && field->text() == entry.shown)
+        return ondara::TypedNumber{entry.exact, entry.decimals};
+    return ondara::readPriceText(field->text());
+}
+
+// Both fields show their exact prices with the decimals the more precise of
+// them needs, so that a 1.0850 typed beside a 2 shows as 2.0000.
+void frmOndara::tidyPriceFields()
+{
+    const int decimals = ondara::shownDecimals(m_startPrice.valid ? m_startPrice.decimals : 0,
+                                               m_endPrice.valid ? m_endPrice.decimals : 0);
+    for (QLineEdit *field : {TxtWavStart, TxtWavEnd}) {
+        PriceEntry &entry = entryOf(field);
+        if (!entry.valid || field->text() != entry.shown)
+            continue;
+        entry.shown = maskText(entry.exact, Mask::ZeroDot00, decimals);
+        if (field->text() != entry.shown)
+            field->setText(entry.shown);
+    }
+}
+
+void frmOndara::setRecalledPrice(QLineEdit *field, std::optional<double> price)
+{
+    // Emptied first, so a text the field refuses leaves no older price behind.
+    field->setText(QString());
+    entryOf(field) = PriceEntry();
+    if (!price)
+        return;
+    const QString text = QString::fromStdString(ondara::FormatGeneral(*price).value_or(std::string()));
+    field->setText(text);
+    if (field->text() == text)
+        entryOf(field) = {text, *price, ondara::DecimalsOf(*price), true};
 }
 
 QLineEdit *frmOndara::focusedPriceField() const

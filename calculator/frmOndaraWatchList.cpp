@@ -27,13 +27,6 @@ namespace {
 const QString WatchList = QStringLiteral("Watch List");
 const QString DeleteSymbolTitle = QStringLiteral("Delete Symbol");
 
-QString plainPriceText(std::optional<double> price)
-{
-    if (!price)
-        return QString();
-    return QString::fromStdString(ondara::FormatGeneral(*price).value_or(std::string()));
-}
-
 } // namespace
 
 void frmOndara::cmdAction_Click(int Index)
@@ -181,11 +174,8 @@ void frmOndara::cboSymbols_Click()
         cmdMarket_Click(start.value_or(0) < second.value_or(0) ? 0 : 1);
 
         // A missing price leaves its field empty, and Calculate then draws nothing.
-        // Emptied first, so a text the field refuses leaves no older price behind.
-        for (auto [field, price] : {std::pair{TxtWavStart, start}, std::pair{TxtWavEnd, second}}) {
-            field->setText(QString());
-            field->setText(plainPriceText(price));
-        }
+        setRecalledPrice(TxtWavStart, start);
+        setRecalledPrice(TxtWavEnd, second);
         cmdCalc_Click();
     } catch (const StoreError &error) {
         reportWatchListError(QStringLiteral("cboSymbols"), QStringLiteral(": "), error, QMessageBox::Information);

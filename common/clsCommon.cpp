@@ -1,12 +1,14 @@
 #include "clsCommon.h"
 
+#include <QCoreApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
 #include <QWidget>
 
 QString clsCommon::noticeLine()
 {
-    return QStringLiteral("Copyright (C) 2026 Ondara Software. All rights reserved.");
+    return QStringLiteral("Copyright (C) 2026 Ondara Software. License: GPL-3.0-or-later");
 }
 
 QString clsCommon::webAddress()
@@ -22,8 +24,12 @@ void clsCommon::AboutAppInfo(QWidget *frmCurr) const
     QMessageBox box(frmCurr);
     box.setObjectName(QStringLiteral("AboutBox"));
     box.setWindowTitle(title);
-    box.setText(title);
-    box.setInformativeText(noticeLine() + QStringLiteral("\r\n") + webAddress());
+    box.setText(QStringLiteral("%1 %2").arg(title, QCoreApplication::applicationVersion()).trimmed());
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(noticeLine() + QStringLiteral("\n") + webAddress());
+    // Each of the two lines stays whole; the box grows to fit them.
+    if (auto *lines = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
+        lines->setWordWrap(false);
     const QIcon icon = frmCurr ? frmCurr->windowIcon() : QIcon();
     if (!icon.isNull())
         box.setIconPixmap(icon.pixmap(48, 48));

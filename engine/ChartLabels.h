@@ -37,7 +37,12 @@ class ChartLabels {
 public:
     virtual ~ChartLabels() = default;
     virtual void setText(ChartLabel label, const std::string &text) = 0;
-    virtual std::string text(ChartLabel label) const = 0;
+    // A price shown as text that stands for value exactly (the text may be rounded).
+    virtual void setPrice(ChartLabel label, const std::string &text, double value)
+    {
+        static_cast<void>(value);
+        setText(label, text);
+    }
     virtual void setTextColour(ChartLabel label, BgrColour colour) = 0;
     virtual void setVisible(ChartLabel label, bool visible) = 0;
 };
@@ -47,6 +52,7 @@ enum class LabelRole {
     Start, End1, Wav3Target, Wav3Point, Wav3Ext, Wav5Target, Wav5Point, Wav5Ext,
     Ret38, Ret50, Ret62, Ret75, RetracePicture,
 };
+inline constexpr int LabelRoleCount = 13;
 ChartLabel LabelFor(LabelRole role, bool bull);
 
 } // namespace ondara

@@ -1,5 +1,6 @@
 #include "PriceNotation.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -123,6 +124,64 @@ Decimal15 toDecimal15(double magnitude)
     return decimal;
 }
 
+// Decimals a number text carries: digits after its point, less its exponent.
+int decimalsOfText(std::string_view s)
+{
+    const std::size_t point = s.find('.');
+    const std::size_t exponentAt = s.find_first_of("eE");
+    long long decimals = 0;
+    if (point != std::string_view::npos) {
+        for (std::size_t i = point + 1; i < s.size() && isDigit(s[i]); ++i)
+            ++decimals;
+    }
+    if (exponentAt != std::string_view::npos) {
+        std::size_t i = exponentAt + 1;
+        const bool negative = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+            ++i;
+        long long exponent = 0;
+        for (; i < s.size() && isDigit(s[i]); ++i) {
+            if (exponent < 100000)
+                exponent = exponent * 10 + (s[i] - '0');
+        }
+        decimals += negative ? exponent : -exponent;
+    }
+    return static_cast<int>(std::clamp<long long>(decimals, 0, 100000));
+}
+
+// "1,234,567.5" without its thousands separators, or nullopt when a comma
+// stands anywhere but between groups of three digits before the point.
+std::optional<std::string> withoutThousandsSeparators(std::string_view s)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t integerEnd = i;
+    while (integerEnd < s.size() && (isDigit(s[integerEnd]) || s[integerEnd] == ','))
+        ++integerEnd;
+    if (s.find(',', integerEnd) != std::string_view::npos)
+        return std::nullopt;
+    const std::string_view integerPart = s.substr(i, integerEnd - i);
+    const std::size_t firstComma = integerPart.find(',');
+    if (firstComma == 0 || firstComma > 3)
+        return std::nullopt;
+    for (std::size_t at = firstComma; at < integerPart.size(); at += 4) {
+        if (integerPart[at] != ',' || integerPart.size() - at < 4)
+            return std::nullopt;
+        for (std::size_t k = at + 1; k <= at + 3; ++k) {
+            if (!isDigit(integerPart[k]))
+                return std::nullopt;
+        }
+    }
+    std::string plain;
+    plain.reserve(s.size());
+    for (const char c : s) {
+        if (c != ',')
+            plain += c;
+    }
+    return plain;
+}
+
 } // namespace
 
 std::optional<double> ParseNumber(std::string_view text)
@@ -153,6 +212,39 @@ std::optional<double> ParseNumber(std::string_view text)
 bool IsNumeric(std::string_view text)
 {
     return ParseNumber(text).has_value();
+}
+
+std::optional<TypedNumber> ReadTypedNumber(std::string_view text, bool commaIsDecimal)
+{
+    const std::string_view trimmed = trimBlanks(text);
+    std::string plain;
+    if (trimmed.find(',') == std::string_view::npos) {
+        plain.assign(trimmed);
+    } else if (commaIsDecimal) {
+        // A text with both marks has no single reading in such a locale.
+        if (trimmed.find('.') != std::string_view::npos)
+            return std::nullopt;
+        plain.assign(trimmed);
+        std::replace(plain.begin(), plain.end(), ',', '.');
+    } else {
+        auto ungrouped = withoutThousandsSeparators(trimmed);
+        if (!ungrouped)
+            return std::nullopt;
+        plain = std::move(*ungrouped);
+    }
+    const auto value = ParseNumber(plain);
+    if (!value)
+        return std::nullopt;
+    return TypedNumber{*value, decimalsOfText(plain)};
+}
+
+int DecimalsOf(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return decimalsOfText(std::string_view(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())));
 }
 
 double Frac2Num(std::string_view frac)
@@ -222,14 +314,15 @@ std::string Num2Frac(double dblNum)
     return text;
 }
 
-std::optional<std::string> FormatMask(double value, Mask mask)
+std::optional<std::string> FormatMask(double value, Mask mask, int decimals)
 {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value) || decimals < 0)
         return std::nullopt;
     const Decimal15 decimal = toDecimal15(std::fabs(value));
+    const std::size_t places = static_cast<std::size_t>(decimals);
 
-    // Digits kept: everything up to the second decimal.
-    const int kept = decimal.exponent + 1 + 2;
+    // Digits kept: everything up to the last decimal shown.
+    const int kept = decimal.exponent + 1 + decimals;
     std::string digits; // all kept digits, without the point
     if (kept > 0) {
         const int fromDecimal = kept < 15 ? kept : 15;
@@ -248,22 +341,24 @@ std::optional<std::string> FormatMask(double value, Mask mask)
         else
             digits.insert(digits.begin(), '1');
     }
-    if (digits.size() < 2)
-        digits.insert(0, 2 - digits.size(), '0');
+    if (digits.size() < places)
+        digits.insert(0, places - digits.size(), '0');
 
-    std::string integerPart = digits.substr(0, digits.size() - 2);
-    const std::string fractionPart = digits.substr(digits.size() - 2);
+    std::string integerPart = digits.substr(0, digits.size() - places);
+    const std::string fractionPart = digits.substr(digits.size() - places);
     const std::size_t firstNonZero = integerPart.find_first_not_of('0');
     integerPart = firstNonZero == std::string::npos ? std::string() : integerPart.substr(firstNonZero);
     if (integerPart.empty() && mask == Mask::ZeroDot00)
         integerPart = "0";
 
     const bool isZero = integerPart.find_first_not_of('0') == std::string::npos
-                        && fractionPart == "00";
+                        && fractionPart.find_first_not_of('0') == std::string::npos;
     std::string text = (value < 0 && !isZero) ? "-" : "";
     text += integerPart;
-    text += '.';
-    text += fractionPart;
+    if (places > 0) {
+        text += '.';
+        text += fractionPart;
+    }
     return text;
 }
 

@@ -29,14 +29,38 @@ double Frac2Num(std::string_view frac);
 // whole number alone; a negative value gives "-" and the text of its magnitude.
 std::string Num2Frac(double dblNum);
 
+// Prices and levels are shown with two decimals, or with as many as a typed
+// or recalled price has, up to six.
+inline constexpr int MinShownDecimals = 2;
+inline constexpr int MaxShownDecimals = 6;
+
+// A number as the user typed it, and how many decimals the text carries
+// ("1.0850" carries 4, "1.5e-3" carries 4).
+struct TypedNumber {
+    double value = 0;
+    int decimals = 0;
+};
+
+// Reads a number typed into a price field. "." is always a decimal point.
+// Where the user's locale writes a decimal comma (commaIsDecimal), "," is a
+// decimal point too; elsewhere a comma is only a thousands separator between
+// groups of three digits before the point ("1,234.50"). Anything that is not
+// exactly one number under that rule ("12,5" without a decimal comma,
+// "1,2,3", "1.234,5") gives nullopt.
+std::optional<TypedNumber> ReadTypedNumber(std::string_view text, bool commaIsDecimal);
+
+// Decimals of the shortest text that reads back as value: 12.375 gives 3, 12 gives 0.
+int DecimalsOf(double value);
+
 enum class Mask {
     HashDot00, // "#.00": no digit before the point below 1 (.50, .00)
     ZeroDot00, // "0.00": at least one digit before the point (0.50)
 };
 
-// Two decimals, a half rounding away from zero on the value written with 15
-// significant digits (1.005 -> 1.01). nullopt for a value that is not finite.
-std::optional<std::string> FormatMask(double value, Mask mask);
+// decimals places (two by default), a half rounding away from zero on the value
+// written with 15 significant digits (1.005 -> 1.01; at four, 1.00005 -> 1.0001).
+// nullopt for a value that is not finite.
+std::optional<std::string> FormatMask(double value, Mask mask, int decimals = MinShownDecimals);
 
 // The general decimal form: up to 15 significant digits, no trailing zeros
 // (12.5, 0, 26.18). nullopt for a value that is not finite.

@@ -19,6 +19,9 @@ struct WaveState {
     double dblRet50 = 0;
     double dblRet62 = 0;
     double dblRet75 = 0;
+    // Decimals of every price and level on the chart: two, or as many as a
+    // typed or recalled price carries, up to six.
+    int nDecimals = 2;
 
     bool bBullMarket = false;
     bool bUseWave1 = false;

@@ -7,18 +7,27 @@
 Needs only Pillow. The output is the same on every run, so a regenerated file
 shows up in a diff only when its drawing changed. Shapes are drawn at S times
 the final size and shrunk, which gives smooth edges without anti-aliasing
-support in ImageDraw itself.
+support in ImageDraw itself. Each picture is shrunk twice from one drawing:
+to its own size, in the file named here, and to twice that size for screens
+of double pixel density, as NAME@2x.png beside it with a full alpha channel.
+
+Button pictures stand on the light and the dark button face alike, so their
+main colours are mid-tones (relative luminance near 0.22) that keep 3:1 from
+both, and their soft edges in the one-bit transparent files are blended with
+a mid grey rather than with either face.
 """
 import argparse
 import math
+import struct
 from pathlib import Path
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 OUT = Path(__file__).resolve().parent
-S = 4
-FACE = (0xEF, 0xEF, 0xEF)          # light button face that soft edges blend into
+S = 8
+MATTE = (128, 128, 128)            # what soft edges of one-bit transparent pictures blend into
 CHART_W, CHART_H = 404, 312        # the chart box, 6060 x 4680 twips
+REPORT_PICTURE = 21                # what the report window's 25-pixel buttons leave for a picture
 FONT_DIR = Path("/usr/share/fonts/truetype/dejavu")
 
 # Where the window lays its chart labels (left, top in pixels: twips / 15).
@@ -49,14 +58,18 @@ DARK = dict(top=(13, 21, 40), bottom=(6, 10, 20), grid=(21, 31, 54), guide=(52, 
 WHITE = dict(top=(255, 255, 255), bottom=(255, 255, 255), grid=(236, 239, 244), guide=(190, 197, 210),
              impulse=(28, 52, 100), corrective=(96, 114, 146), glow=None, number=(130, 140, 160))
 
-GREEN, GREEN_DK, GREEN_LT = (52, 150, 62), (27, 88, 34), (196, 228, 186)
-RED, RED_DK, RED_LT = (200, 56, 46), (112, 28, 22), (242, 196, 188)
-GREY, GREY_DK, GREY_LT = (150, 156, 164), (86, 92, 100), (214, 218, 223)
-INK = (44, 62, 87)
+# Button colours: the plain ones are mid-tones, the _DK and _LT shades only
+# outline or pick out details.
+GREEN, GREEN_DK, GREEN_LT = (51, 148, 61), (27, 88, 34), (196, 228, 186)
+RED, RED_DK, RED_LT = (236, 66, 54), (120, 30, 24), (250, 204, 196)
+GREY, GREY_DK, GREY_LT = (126, 131, 138), (70, 75, 82), (214, 218, 223)
+BLUE, BLUE_DK = (66, 124, 220), (28, 48, 92)
+INK = (88, 128, 196)
 IVORY = (242, 236, 214)
 
 
 def font(size, bold=False):
+    """A font of size final pixels, drawn S times larger."""
     name = "DejaVuSans-Bold.ttf" if bold else "DejaVuSans.ttf"
     try:
         return ImageFont.truetype(str(FONT_DIR / name), round(size * S))
@@ -65,23 +78,23 @@ def font(size, bold=False):
 
 
 class Canvas:
-    """A surface addressed in final pixels but drawn S times larger."""
+    """A surface w by h final pixels, drawn S times larger. Shapes are given in
+    units of unit final pixels, so one drawing can be laid out at another size."""
 
-    def __init__(self, w, h, bg=(0, 0, 0, 0)):
-        self.w, self.h = w, h
+    def __init__(self, w, h, bg=(0, 0, 0, 0), unit=1.0):
+        self.w, self.h, self.k, self.unit = w, h, S * unit, unit
         self.img = Image.new("RGBA", (w * S, h * S), bg)
         self.d = ImageDraw.Draw(self.img)
 
-    @staticmethod
-    def _xy(pts):
-        return [(x * S, y * S) for x, y in pts]
+    def _xy(self, pts):
+        return [(x * self.k, y * self.k) for x, y in pts]
 
     def line(self, pts, fill, width, draw=None):
-        draw = draw or self.d
-        draw.line(self._xy(pts), fill=fill, width=round(width * S), joint="curve")
+        draw, k = draw or self.d, self.k
+        draw.line(self._xy(pts), fill=fill, width=round(width * k), joint="curve")
         for x, y in (pts[0], pts[-1]):      # round caps
-            r = width * S / 2
-            draw.ellipse((x * S - r, y * S - r, x * S + r, y * S + r), fill=fill)
+            r = width * k / 2
+            draw.ellipse((x * k - r, y * k - r, x * k + r, y * k + r), fill=fill)
 
     def poly(self, pts, fill, outline=None, width=1.0):
         self.d.polygon(self._xy(pts), fill=fill)
@@ -92,23 +105,30 @@ class Canvas:
         self.oval(cx - r, cy - r, cx + r, cy + r, fill, outline, width)
 
     def oval(self, x0, y0, x1, y1, fill, outline=None, width=1.0):
-        self.d.ellipse((x0 * S, y0 * S, x1 * S, y1 * S), fill=fill, outline=outline,
-                       width=round(width * S) if outline else 0)
+        k = self.k
+        self.d.ellipse((x0 * k, y0 * k, x1 * k, y1 * k), fill=fill, outline=outline,
+                       width=round(width * k) if outline else 0)
 
     def box(self, x0, y0, x1, y1, fill, outline=None, width=1.0, radius=0.0):
-        self.d.rounded_rectangle((x0 * S, y0 * S, x1 * S, y1 * S), radius=radius * S, fill=fill,
-                                 outline=outline, width=round(width * S) if outline else 0)
+        k = self.k
+        self.d.rounded_rectangle((x0 * k, y0 * k, x1 * k, y1 * k), radius=radius * k, fill=fill,
+                                 outline=outline, width=round(width * k) if outline else 0)
 
     def text(self, x, y, s, size, fill, bold=False, anchor="mm"):
-        self.d.text((x * S, y * S), s, font=font(size, bold), fill=fill, anchor=anchor)
+        self.d.text((x * self.k, y * self.k), s, font=font(size * self.unit, bold), fill=fill, anchor=anchor)
 
     def glow(self, pts, colour, width, blur):
         layer = Image.new("RGBA", self.img.size, (*colour, 0))
         self.line(pts, (*colour, 150), width, ImageDraw.Draw(layer))
-        self.img.alpha_composite(layer.filter(ImageFilter.GaussianBlur(blur * S)))
+        self.img.alpha_composite(layer.filter(ImageFilter.GaussianBlur(blur * self.k)))
 
     def result(self):
-        return self.img.resize((self.w, self.h), Image.Resampling.LANCZOS)
+        return self.img
+
+
+def shrink(img, scale):
+    """A drawing at its final size (scale 1) or at twice it (scale 2)."""
+    return img.resize((img.width * scale // S, img.height * scale // S), Image.Resampling.LANCZOS)
 
 
 def mix(a, b, t):
@@ -134,9 +154,19 @@ def dotted(c, x0, x1, y, colour, gap=4):
 
 # --- saving -----------------------------------------------------------------
 
+def save_double(img, name, bg=None):
+    """NAME@2x.png: the drawing at twice the size, flattened onto bg if given."""
+    big = shrink(img, 2)
+    if bg:
+        big = Image.alpha_composite(Image.new("RGBA", big.size, (*bg, 255)), big).convert("RGB")
+    big.save(OUT / f"{Path(name).stem}@2x.png", optimize=True)
+
+
 def save_gif(img, name, matte=None):
     """Opaque GIF, or with a matte one whose clear pixels become transparent and
-    whose soft edges are pre-blended with the matte they are meant to sit on."""
+    whose soft edges are pre-blended with the matte."""
+    save_double(img, name, None if matte else (0, 0, 0))
+    img = shrink(img, 1)
     base = Image.new("RGBA", img.size, (*(matte or (0, 0, 0)), 255))
     rgb = Image.alpha_composite(base, img.convert("RGBA")).convert("RGB")
     pal = rgb.quantize(255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
@@ -150,9 +180,24 @@ def save_gif(img, name, matte=None):
     pal.save(OUT / name, transparency=255)
 
 
-def save_opaque(img, name, bg=FACE, **options):
+def save_opaque(img, name, bg, **options):
+    save_double(img, name, bg)
+    img = shrink(img, 1)
     flat = Image.new("RGBA", img.size, (*bg, 255))
     Image.alpha_composite(flat, img.convert("RGBA")).convert("RGB").save(OUT / name, **options)
+
+
+def save_bmp(img, name):
+    """A 32-bit BMP that keeps the alpha channel: a version 5 header whose
+    masks name the alpha byte, which readers of the plain header would lack."""
+    save_double(img, name)
+    img = shrink(img, 1)
+    w, h = img.size
+    pixels = img.transpose(Image.Transpose.FLIP_TOP_BOTTOM).tobytes("raw", "BGRA")
+    header = struct.pack("<IiiHHIIiiII4I4s36x3I4I", 124, w, h, 1, 32, 3, len(pixels), 2835, 2835, 0, 0,
+                         0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000, b"BGRs", 0, 0, 0, 4, 0, 0, 0)
+    head = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(pixels), 0, 0, 14 + len(header))
+    (OUT / name).write_bytes(head + header + pixels)
 
 
 # --- wave chart ---------------------------------------------------------------
@@ -249,12 +294,12 @@ def help_mark(fill, dark):
     return c.result()
 
 
-def use_wave(digit, colour, bull, base=(160, 166, 175)):
+def use_wave(digit, colour, bull, base=GREY):
     # A small impulse with the measured leg picked out; the digit takes the corner left free.
     c = Canvas(32, 32)
     pts = [(3, 29), (10, 17), (13, 22), (21, 8), (24, 13), (30, 3)]
     pts = pts if bull else [(x, 32 - y) for x, y in pts]
-    c.line(pts, base, 1.6)
+    c.line(pts, base, 2)
     leg = 0 if digit == "1" else 2
     c.line(pts[leg:leg + 2], colour, 3.2)
     c.text(7, 9 if bull else 23, digit, 14, colour, bold=True)
@@ -275,7 +320,7 @@ def price_format(ink, fraction):
 def list_with_badge(size, badge, plus):
     c = Canvas(size, size)
     for y in (5, 9.5, 14):
-        c.line([(3, y), (14, y)], GREY_DK, 2)
+        c.line([(3, y), (14, y)], GREY, 2.4)
     c.circle(17, 17, 6, badge, mix(badge, (0, 0, 0), 0.35), 0.9)
     c.line([(14, 17), (20, 17)], (255, 255, 255), 2)
     if plus:
@@ -284,45 +329,44 @@ def list_with_badge(size, badge, plus):
 
 
 def printer(size, chart):
-    c = Canvas(size, size)
+    c = Canvas(size, size, unit=size / 24)
     c.box(6, 2, 18, 12, (255, 255, 255), GREY_DK, 0.9)
     if chart:
         c.line([(7.5, 10), (10, 6.5), (12, 8.5), (16.5, 3.8)], GREEN, 1.3)
     else:
         for y in (5, 7.5):
             c.line([(8.5, y), (15.5, y)], GREY, 1)
-    c.box(2, 10, 22, 19, (108, 116, 128), GREY_DK, 0.9, radius=2)
+    c.box(2, 10, 22, 19, GREY, GREY_DK, 0.9, radius=2)
     c.box(6, 16, 18, 22.5, (255, 255, 255), GREY_DK, 0.9)
     c.circle(19, 12.8, 0.9, (120, 220, 120))
     return c.result()
 
 
 def select_all():
-    c = Canvas(25, 25)
+    c = Canvas(REPORT_PICTURE, REPORT_PICTURE, unit=REPORT_PICTURE / 25)
     for y in (3, 10, 17):
-        c.box(2.5, y, 8.5, y + 6, (255, 255, 255), GREY_DK, 0.9, radius=1)
-        c.line([(3.8, y + 3.2), (5.2, y + 4.6), (7.6, y + 1.4)], GREEN, 1.4)
-        c.line([(11.5, y + 3), (22, y + 3)], GREY_DK, 2)
+        c.box(2.5, y, 8.5, y + 6, GREEN, GREEN_DK, 0.9, radius=1)
+        c.line([(3.8, y + 3.2), (5.2, y + 4.6), (7.6, y + 1.4)], (255, 255, 255), 1.4)
+        c.line([(11.5, y + 3), (22, y + 3)], GREY, 2.6)
     return c.result()
 
 
 def trash():
-    c = Canvas(25, 25)
-    c.box(9.5, 2.5, 15.5, 5.5, None, RED_DK, 1.1, radius=1)
-    c.box(4, 5, 21, 7.5, RED, RED_DK, 0.9, radius=1)
-    c.poly([(6, 8.5), (19, 8.5), (17.8, 22.5), (7.2, 22.5)], RED, RED_DK, 0.9)
+    c = Canvas(REPORT_PICTURE, REPORT_PICTURE, unit=REPORT_PICTURE / 25)
+    c.box(9.5, 2.5, 15.5, 5.5, None, RED, 1.3, radius=1)
+    c.box(4, 5, 21, 7.5, RED, RED_DK, 0.7, radius=1)
+    c.poly([(6, 8.5), (19, 8.5), (17.8, 22.5), (7.2, 22.5)], RED, RED_DK, 0.7)
     for x in (9.8, 12.5, 15.2):
         c.line([(x, 11), (x, 20)], RED_LT, 1.1)
     return c.result()
 
 
 def floppy():
-    c = Canvas(25, 25)
-    blue, navy = (52, 90, 160), (28, 48, 92)
-    c.poly([(3, 3), (19, 3), (22, 6), (22, 22), (3, 22)], blue, navy, 0.9)
-    c.box(8, 3, 17, 9.5, (206, 212, 220), navy, 0.8)
-    c.box(13.6, 4.3, 15.6, 8.2, navy)
-    c.box(6, 12.5, 19, 22, (255, 255, 255), navy, 0.8)
+    c = Canvas(REPORT_PICTURE, REPORT_PICTURE, unit=REPORT_PICTURE / 25)
+    c.poly([(3, 3), (19, 3), (22, 6), (22, 22), (3, 22)], BLUE, BLUE_DK, 0.9)
+    c.box(8, 3, 17, 9.5, (206, 212, 220), BLUE_DK, 0.8)
+    c.box(13.6, 4.3, 15.6, 8.2, BLUE_DK)
+    c.box(6, 12.5, 19, 22, (255, 255, 255), BLUE_DK, 0.8)
     c.line([(7.6, 20), (10.5, 16.5), (12.4, 18.4), (17.4, 14)], GREEN, 1.3)
     return c.result()
 
@@ -391,8 +435,8 @@ def main():
         for theme, suffix in ((DARK, ""), (WHITE, "white")):
             charts[bull, theme is DARK] = wave_chart(points, theme, bull)
             save_gif(charts[bull, theme is DARK], f"{stem}{suffix}.gif")
-    save_opaque(splash(), "wavesplash.jpg", quality=92, subsampling=0)
-    save_opaque(no_chart(), "save.bmp", bg=(255, 255, 255))
+    save_opaque(splash(), "wavesplash.jpg", (0, 0, 0), quality=92, subsampling=0)
+    save_opaque(no_chart(), "save.bmp", (255, 255, 255))
 
     gifs = {
         "bullgreen.gif": bull_head(GREEN, GREEN_DK, GREEN_LT),
@@ -406,7 +450,7 @@ def main():
         "usewave3.gif": use_wave("3", GREEN, True),
         "usewave1bear.gif": use_wave("1", RED, False),
         "usewave3bear.gif": use_wave("3", RED, False),
-        "usewave1plain.gif": use_wave("1", GREY_DK, True, (190, 195, 202)),
+        "usewave1plain.gif": use_wave("1", GREY, True),
         "dispdec.gif": price_format(INK, False),
         "dispfrac.gif": price_format(INK, True),
         "dispdecplain.gif": price_format(GREY, False),
@@ -415,11 +459,11 @@ def main():
         "printchart.gif": printer(24, True),
         "selectall.gif": select_all(),
         "delete.gif": trash(),
-        "print.gif": printer(25, False),
+        "print.gif": printer(REPORT_PICTURE, False),
         "savechart.gif": floppy(),
     }
     for name, img in gifs.items():
-        save_gif(img, name, FACE)
+        save_gif(img, name, MATTE)
     for name, colour, bull_chart in (("retupgreen.gif", (0, 230, 0), False),
                                      ("retupwhite.gif", (255, 255, 255), False),
                                      ("retdnred.gif", (240, 40, 40), True),
@@ -427,16 +471,17 @@ def main():
         save_gif(retrace(colour, bull_chart), name, DARK["top"])
     for name, fill, dark in (("HelpGreen.bmp", GREEN, GREEN_DK), ("HelpRed.bmp", RED, RED_DK),
                              ("help.bmp", GREY, GREY_DK)):
-        save_opaque(help_mark(fill, dark), name)
+        save_bmp(help_mark(fill, dark), name)
 
-    app_icon(256).save(OUT / "ondara-256.png")
-    app_icon(48).save(OUT / "ondara.png")
+    shrink(app_icon(256), 1).save(OUT / "ondara-256.png")
+    shrink(app_icon(48), 1).save(OUT / "ondara.png")
+    save_double(app_icon(48), "ondara.png")
     (OUT / "ondara.svg").write_text(ICON_SVG)
 
     if args.preview:
         Path(args.preview).mkdir(parents=True, exist_ok=True)
         for (bull, dark), chart in charts.items():
-            preview(args.preview, chart, BULL_LABELS if bull else BEAR_LABELS, bull, dark)
+            preview(args.preview, shrink(chart, 1), BULL_LABELS if bull else BEAR_LABELS, bull, dark)
 
 
 if __name__ == "__main__":

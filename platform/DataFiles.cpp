@@ -48,16 +48,38 @@ QString findHelpFile(const QString &bareName)
     return findFile(QStringLiteral("help"), bareName);
 }
 
-bool loadPicture(const QString &bareName, QPixmap &target)
+QString findDoubleSizePicture(const QString &bareName)
 {
-    const QString path = findPicture(bareName);
-    if (path.isEmpty())
-        return false;
+    const QFileInfo picture(findPicture(bareName));
+    if (picture.filePath().isEmpty())
+        return {};
+    const QFileInfo doubled(picture.dir(), picture.completeBaseName() + QLatin1String("@2x.png"));
+    return doubled.isFile() ? doubled.absoluteFilePath() : QString();
+}
+
+bool loadPicture(const QString &bareName, QPixmap &target, qreal devicePixelRatio)
+{
     QPixmap loaded;
-    if (!loaded.load(path))
-        return false;
+    if (devicePixelRatio > 1 && loaded.load(findDoubleSizePicture(bareName))) {
+        loaded.setDevicePixelRatio(2);
+    } else {
+        const QString path = findPicture(bareName);
+        if (path.isEmpty() || !loaded.load(path))
+            return false;
+    }
     target = loaded;
     return true;
+}
+
+QIcon loadIcon(const QString &bareName)
+{
+    QPixmap picture;
+    if (!loadPicture(bareName, picture))
+        return {};
+    QIcon icon(picture);
+    if (loadPicture(bareName, picture, 2) && picture.devicePixelRatio() == 2)
+        icon.addPixmap(picture);
+    return icon;
 }
 
 } // namespace ondara

@@ -42,9 +42,14 @@ void saveChartBitmap(const QPixmap &chart, const QString &path)
             throw SaveError(SaveError::PermissionDenied, QStringLiteral("Permission denied"));
         throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
     }
+    // A picture drawn for a denser screen is written at its size on the window.
+    QImage image = chart.toImage();
+    if (chart.devicePixelRatio() != 1)
+        image = image.scaled(chart.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
     // Until commit the picture is only in the temporary file, which goes away
     // with the QSaveFile when the write fails.
-    if (!chart.toImage().save(&file, "BMP") || !file.commit())
+    if (!image.save(&file, "BMP") || !file.commit())
         throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
 }
 

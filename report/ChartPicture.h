@@ -33,9 +33,10 @@ inline constexpr double ChartPixelsPerInch = 96;
 // screen size whatever the printer's resolution. Throws PrintError.
 void printChart(QPrinter &printer, const QPixmap &chart);
 
-// Writes chart to path as a BMP file. The picture goes to a temporary file
-// beside it that takes the name only when complete, so a failed write never
-// leaves a partial picture under that name. Throws SaveError.
+// Writes chart to path as a BMP file, at its device-independent size. The
+// picture goes to a temporary file beside it that takes the name only when
+// complete, so a failed write never leaves a partial picture under that name.
+// Throws SaveError.
 void saveChartBitmap(const QPixmap &chart, const QString &path);
 
 } // namespace ondara

@@ -65,9 +65,7 @@ QToolButton *pictureButton(const QString &name, const QString &toolTip, const QS
     button->setAccessibleName(toolTip);
     button->setFixedSize(25, 25);
     button->setIconSize(QSize(21, 21));
-    QPixmap pixmap;
-    if (loadPicture(picture, pixmap))
-        button->setIcon(QIcon(pixmap));
+    button->setIcon(loadIcon(picture));
     return button;
 }
 
@@ -283,7 +281,7 @@ void frmPrint::Form_Load()
     m_sortOrder = ReportOrder::SymbolDateTime;
     RefreshQuery();
     QPixmap picture;
-    if (loadPicture(QStringLiteral("save.bmp"), picture)) {
+    if (loadPicture(QStringLiteral("save.bmp"), picture, m_picChart->devicePixelRatioF())) {
         m_picChart->setPixmap(picture);
         m_picChart->adjustSize();
     }

@@ -9,10 +9,12 @@ QPixmap CaptureRegion(QWidget *window, bool clientArea, int left, int top, int w
     Q_UNUSED(clientArea);
     if (!window || width <= 0 || height <= 0)
         return {};
-    // A grab renders the widgets themselves, so it holds the chart even when
-    // another window covers it; device pixels match the rectangle at scale 1.
-    QPixmap picture = window->grab(QRect(left, top, width, height));
-    picture.setDevicePixelRatio(1.0);
+    // Rendering the widgets themselves holds the chart even when another
+    // window covers it. The picture has one pixel for each of the window's,
+    // whatever the screen's density, so the saved bitmap keeps its size.
+    QPixmap picture(width, height);
+    picture.fill(window->palette().color(window->backgroundRole()));
+    window->render(&picture, QPoint(), QRegion(left, top, width, height));
     return picture;
 }
 

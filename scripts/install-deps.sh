@@ -4,7 +4,7 @@ set -eu
 
 packages="cmake g++ make pkgconf qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
 libgl-dev fonts-dejavu-core fonts-liberation2 sqlite3 poppler-utils
-desktop-file-utils appstream dpkg-dev imagemagick xvfb xauth xdotool"
+desktop-file-utils appstream dpkg-dev lintian imagemagick xvfb xauth xdotool"
 
 missing=""
 for p in $packages; do

@@ -30,6 +30,7 @@ public:
     static constexpr int RecordDeleted = 3167;
     static constexpr int FileExists = 3204;
     static constexpr int ItemNotFound = 3265;
+    static constexpr int ValidationRule = 3317; // a value the table must not hold
     static constexpr int Closed = 3420;
 
     using NumberedError::NumberedError;

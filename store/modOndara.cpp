@@ -89,17 +89,27 @@ QStringList schemaStatements()
     return statements;
 }
 
-// The tables and indexes the schema makes, by name.
-QSet<QString> schemaObjects()
+const QRegularExpression &idempotentCreate()
 {
-    static const QRegularExpression created(QStringLiteral("^CREATE\\s+(?:UNIQUE\\s+)?(?:TABLE|INDEX)\\s+IF\\s+NOT\\s+EXISTS\\s+(\\w+)"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression created(
+        QStringLiteral("^CREATE\\s+(?:UNIQUE\\s+)?(?:TABLE|INDEX)\\s+IF\\s+NOT\\s+EXISTS\\s+(\\w+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return created;
+}
+
+// The schema's CREATE ... IF NOT EXISTS statements, and the objects they make by name.
+QStringList upgradeStatements()
+{
+    QStringList statements = schemaStatements();
+    statements.removeIf([](const QString &statement) { return !idempotentCreate().match(statement).hasMatch(); });
+    return statements;
+}
+
+QSet<QString> upgradeObjects()
+{
     QSet<QString> names;
-    for (const QString &statement : schemaStatements()) {
-        const QRegularExpressionMatch match = created.match(statement);
-        Q_ASSERT_X(match.hasMatch(), "schemaObjects", "every statement of schema.sql must be CREATE ... IF NOT EXISTS");
-        names.insert(match.captured(1).toLower());
-    }
+    for (const QString &statement : upgradeStatements())
+        names.insert(idempotentCreate().match(statement).captured(1).toLower());
     return names;
 }
 
@@ -237,13 +247,13 @@ bool Database::addMissingSchema() const
         return false;
     QSqlQuery existing = prepare(QStringLiteral("SELECT lower(name) FROM sqlite_master"));
     exec(existing);
-    QSet<QString> missing = schemaObjects();
+    QSet<QString> missing = upgradeObjects();
     while (existing.next())
         missing.remove(existing.value(0).toString());
     if (missing.isEmpty())
         return false;
     inTransaction([this] {
-        for (const QString &statement : schemaStatements()) {
+        for (const QString &statement : upgradeStatements()) {
             QSqlQuery query = prepare(statement);
             exec(query);
         }

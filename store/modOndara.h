@@ -48,8 +48,10 @@ public:
     void inTransaction(const std::function<void()> &work) const;
 
     // Brings a file made by an older version up to store/schema.sql: when the
-    // file is writable and lacks anything the schema makes, runs every (idempotent)
-    // statement of the schema in one transaction. Returns whether it changed the file.
+    // file is writable and lacks a table or index that one of the schema's
+    // CREATE ... IF NOT EXISTS statements makes, runs all of those statements
+    // in one transaction. A statement written without IF NOT EXISTS makes new
+    // files only. Returns whether it changed the file.
     bool addMissingSchema() const;
 
     // Reads the whole file and throws StoreError (SQLite's code 11, "is

@@ -1,5 +1,7 @@
 // Times the calculator window in-process and prints the medians:
 // (a) a Calculate from the click to the labels updated (and to the repaint),
+//     with two and with six decimals, every label shown, layout included,
+//     beside the floor of a click on a button that does nothing;
 // (b) a switch to fractions and back,
 // (c) the window's construction to its first paint.
 #include "BenchSupport.h"
@@ -100,19 +102,40 @@ int main(int argc, char *argv[])
 
     std::vector<double> calculate;
     std::vector<double> calculateAndPaint;
-    for (int i = 0; i < runs; ++i) {
-        start->setText(i % 2 ? QStringLiteral("10.00") : QStringLiteral("12.50"));
-        end->setText(QStringLiteral("20.00"));
+    std::vector<double> calculateSix;
+    for (int i = 0; i < 2 * runs; ++i) {
+        const bool six = i >= runs;
+        if (six)
+            start->setText(i % 2 ? QStringLiteral("10.123456") : QStringLiteral("12.654321"));
+        else
+            start->setText(i % 2 ? QStringLiteral("10.00") : QStringLiteral("12.50"));
+        end->setText(six ? QStringLiteral("20.000001") : QStringLiteral("20.00"));
         QCoreApplication::processEvents();
         const QString before = target->text();
         QElapsedTimer timer;
         timer.start();
         click(window, calc);
-        calculate.push_back(msSince(timer));
+        (six ? calculateSix : calculate).push_back(msSince(timer));
         if (target->text() == before)
             return std::fprintf(stderr, "Calculate did not update the labels\n"), 1;
-        window.repaint();
-        calculateAndPaint.push_back(msSince(timer));
+        if (six != (target->text().size() - target->text().indexOf(u'.') == 7))
+            return std::fprintf(stderr, "Calculate showed %s\n", qPrintable(target->text())), 1;
+        if (!six) {
+            window.repaint();
+            calculateAndPaint.push_back(msSince(timer));
+        }
+    }
+
+    // The floor: the same click, delivered the same way, on a button with no handler.
+    QPushButton idle(&window);
+    idle.setGeometry(calc->geometry().translated(0, 60));
+    idle.show();
+    std::vector<double> floor;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        click(window, &idle);
+        floor.push_back(msSince(timer));
     }
 
     std::vector<double> fractions;
@@ -124,7 +147,12 @@ int main(int argc, char *argv[])
         fractions.push_back(msSince(timer));
     }
 
-    print("(a) Calculate, click to labels updated", calculate, 1);
+    const double floorMedian = summarise(floor).median;
+    print("(a) Calculate, two decimals, click to labels", calculate, 1);
+    std::printf("    ratio to the floor %.1fx\n", summarise(calculate).median / floorMedian);
+    print("(a) Calculate, six decimals, click to labels", calculateSix, 1);
+    std::printf("    ratio to the floor %.1fx\n", summarise(calculateSix).median / floorMedian);
+    print("(a) floor: click on a button with no handler", floor, 1);
     print("(a) Calculate, click to window repainted", calculateAndPaint, 1);
     print("(b) fractions and back (two clicks)", fractions, 1);
     print("(c) construction to first paint", construction, 150);

@@ -12,9 +12,144 @@ class TestCalculateCommand : public QObject
         return std::all_of(names.begin(), names.end(), [&](const QString &name) { return f->shown(name) == shown; });
     }
 
+    QList<QLabel *> shownLabels() const
+    {
+        QList<QLabel *> shown;
+        for (QLabel *label : f->get("Picture1")->findChildren<QLabel *>()) {
+            if (label->isVisibleTo(f->window.get()))
+                shown.append(label);
+        }
+        return shown;
+    }
+
 private slots:
     void init() { QVERIFY(f.emplace().ready()); }
-    void cleanup() { f.reset(); }
+    void cleanup()
+    {
+        f.reset();
+        QLocale::setDefault(QLocale::system());
+    }
+
+    // The price typed is the price used, whatever its notation and decimals;
+    // what the locale's rule cannot read as one number is refused.
+    void exactPrices_data()
+    {
+        QTest::addColumn<bool>("decimalComma");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("startShown"); // empty: refused with a message
+        QTest::addColumn<QString>("endShown");
+        QTest::addColumn<QString>("wave5Ext");
+        QTest::addColumn<QString>("wave5ExtFraction");
+        QTest::newRow("fraction") << false << "10" << "12 3/8" << "10.00" << "12.38" << "18.59" << "18 19/32";
+        QTest::newRow("four decimals") << false << "1.0850" << "1.0920" << "1.0850" << "1.0920" << "1.1103"
+                                       << "1 7/64";
+        QTest::newRow("six at most") << false << "0.1234567" << "0.2" << "0.123457" << "0.200000" << ".400390"
+                                     << "13/32";
+        QTest::newRow("grouped thousands") << false << "1,234.5" << "2000" << "1234.50" << "2000.00" << "4004.08"
+                                           << "4004 5/64";
+        QTest::newRow("decimal comma") << true << "12,5" << "20" << "12.50" << "20.00" << "39.64" << "39 41/64";
+        // Refused: the focus stays in the start field, so the end field is never left.
+        QTest::newRow("comma without a decimal comma") << false << "12,5" << "20" << "" << "20" << "" << "";
+        QTest::newRow("comma in a fraction") << true << "12 3,5/8" << "20" << "" << "20" << "" << "";
+    }
+    void exactPrices()
+    {
+        QFETCH(bool, decimalComma);
+        QFETCH(QString, startShown);
+        QLocale::setDefault(decimalComma ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c());
+        MessageBoxWatcher messages;
+        f->chooseMarket(true);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        f->typePrices(start, end);
+        QTest::keyClick(f->end(), Qt::Key_Tab);
+        QCOMPARE(messages.count(), startShown.isEmpty() ? 1 : 0);
+        QCOMPARE(f->start()->text(), startShown);
+        QTEST(f->end()->text(), "endShown");
+        if (startShown.isEmpty())
+            return;
+        f->click("cmdCalc");
+        QTEST(f->text("lblWav5Ext"), "wave5Ext");
+        f->click("cmdDecFrac");
+        QTEST(f->text("lblWav5Ext"), "wave5ExtFraction");
+        QCOMPARE(f->text("lblStartUp"), ondara::Num2Frac(f->window->waveState().dblWaveStart).c_str());
+    }
+
+    // Whatever the prices, no two shown labels meet and every one stays on the chart.
+    void labelsNeverOverlap_data()
+    {
+        QTest::addColumn<QString>("low");
+        QTest::addColumn<QString>("high");
+        QTest::newRow("cents") << "0.01" << "0.02";
+        QTest::newRow("five orders") << "1" << "100000";
+        QTest::newRow("wide prices") << "12345.67" << "23456.78";
+        QTest::newRow("six decimals") << "0.000001" << "999999.999999";
+        QTest::newRow("one to 999999") << "1" << "999999";
+    }
+    void labelsNeverOverlap()
+    {
+        QFETCH(QString, low);
+        QFETCH(QString, high);
+        for (bool bull : {true, false}) { // every detail and retracement switched on
+            f->calculate(bull, bull ? "10" : "20", bull ? "20" : "10");
+            for (const char *toggle : {"picBearRetrace", "lblTgtWav3Up", "lblTgtWav5Up"})
+                f->click(bull ? toggle : QString(toggle).replace("Bear", "Bull").replace("Up", "Dn"));
+        }
+        for (bool wave1 : {true, false}) {
+            if (!wave1)
+                f->click("cmdUseWave");
+            for (bool bull : {true, false}) {
+                f->calculate(bull, bull ? low : high, bull ? high : low);
+                const QList<QLabel *> shown = shownLabels();
+                QCOMPARE(shown.size(), wave1 ? 14 : 6);
+                for (QLabel *label : shown) {
+                    QVERIFY2(f->get("Picture1")->rect().contains(label->geometry()), qPrintable(label->objectName()));
+                    for (QLabel *other : shown)
+                        QVERIFY2(label == other || !label->geometry().intersects(other->geometry()),
+                                 qPrintable(label->objectName() + u' ' + other->objectName()));
+                }
+            }
+        }
+    }
+
+    // Levels that no longer belong to the prices in the fields say so, and
+    // still answer the mouse.
+    void staleResults_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<bool>("stale");
+        QTest::newRow("end edited") << 0 << true;
+        QTest::newRow("same price retyped") << 1 << false;
+        QTest::newRow("start emptied") << 2 << true;
+        QTest::newRow("basis switched") << 3 << true;
+        QTest::newRow("same direction again") << 4 << false;
+        QTest::newRow("calculate refused") << 5 << true;
+    }
+    void staleResults()
+    {
+        QFETCH(int, change);
+        QFETCH(bool, stale);
+        MessageBoxWatcher messages;
+        f->calculate(true, "10", "20");
+        switch (change) {
+        case 0: f->typePrices("10", "21"); break;
+        case 1: f->typePrices("10", "20.0"); break;
+        case 2: f->start()->clear(); break;
+        case 3: f->click("cmdUseWave"); break;
+        case 4: f->chooseMarket(true); break;
+        case 5: f->typePrices("30", "20"); f->click("cmdCalc"); break;
+        }
+        QCOMPARE(messages.count(), change == 5 ? 1 : 0);
+        for (QLabel *label : f->get("Picture1")->findChildren<QLabel *>(QRegularExpression("^lbl(?!Computed)")))
+            QVERIFY2(label->property("stale").toBool() == stale, qPrintable(label->objectName()));
+        QCOMPARE(f->text("lblComputedFrom"), QString::fromUtf8("Bull · wave 1 · 10.00 → 20.00"));
+        QVERIFY(f->shown("lblComputedFrom"));
+        const QColor disabled = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+        QCOMPARE(f->colour("lblTgtWav3Up") == disabled, stale);
+        f->click("lblTgtWav3Up");
+        QVERIFY(f->shown("lblWav3High"));
+    }
 
     void checkOrder_data()
     {
@@ -108,6 +243,56 @@ private slots:
         const QString wave3 = bull ? "lblWav3High" : "lblWav3DnHigh";
         QTEST(f->get(wave3)->pos(), "wave3Position");
         QTEST(f->get(wave3)->toolTip(), "wave3Tip");
+    }
+
+    // The shown levels go to the clipboard as a trader pastes them: by Ctrl+C
+    // outside the text fields, or one level from a label's menu.
+    void copyLevels_data()
+    {
+        QTest::addColumn<bool>("bull");
+        QTest::addColumn<bool>("wave1");
+        QTest::addColumn<bool>("fractions");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("bull, wave 1, decimals") << true << true << false << ""
+            << "Bull · wave 1 · 10.00 → 20.00\nWave 3 target\t27.50\nWave 5 low point\t36.18\n"
+               "Wave 5 target\t37.50\nWave 5 extension\t46.18\n";
+        QTest::newRow("bear, wave 3, fractions, symbol typed") << false << false << true << " ibm "
+            << "IBM · Bear · wave 3 · 20 → 10\nWave 3 end point\t10\nWave 5 low point\t3 13/16\n"
+               "Wave 5 target\t2 1/2\nWave 5 extension\t\n";
+    }
+    void copyLevels()
+    {
+        QFETCH(bool, bull);
+        QAction *copy = f->window->findChild<QAction *>("actCopyLevels");
+        QVERIFY(!copy->isEnabled());
+        QFETCH(bool, wave1);
+        f->chooseMarket(bull);
+        if (!wave1)
+            f->click("cmdUseWave");
+        QTRY_VERIFY(f->shown("TxtWavStart"));
+        QFETCH(bool, fractions);
+        if (fractions)
+            f->click("cmdDecFrac");
+        f->calculate(bull, bull ? "10" : "20", bull ? "20" : "10");
+        f->click(bull ? "lblTgtWav5Up" : "lblTgtWav5Dn");
+        QFETCH(QString, symbol);
+        QTest::keyClicks(f->symbols()->lineEdit(), symbol);
+        f->click("Picture1");
+        QTest::keySequence(f->window.get(), QKeySequence::Copy);
+        QTEST(QApplication::clipboard()->text(), "copied");
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains(bull ? "<td>Wave 5 target</td><td>37.50</td>"
+                                                                            : "<td>Wave 5 target</td><td>2 1/2</td>"));
+        f->start()->setFocus(); // a field's own copy wins there
+        f->start()->selectAll();
+        QTest::keySequence(f->start(), QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), f->start()->text());
+        const QString target = bull ? "lblTgtWav5Up" : "lblTgtWav5Dn";
+        QTest::mouseClick(f->window->windowHandle(), Qt::RightButton, {}, f->centreOf(target));
+        auto *menu = f->window->findChild<QMenu *>("mnuLevel");
+        QTRY_VERIFY(menu && menu->isVisible());
+        menu->findChild<QAction *>("actCopyThisLevel")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), f->text(target));
     }
 
     void fractionRoundTrip()

@@ -83,6 +83,11 @@ private slots:
         QTest::newRow("largest double") << QStringLiteral("1e308");
         QTest::newRow("beyond the double range") << QStringLiteral("1e999");
         QTest::newRow("inf and nan") << QStringLiteral("inf nan/nan");
+        QTest::newRow("arabic-indic digits") << QString::fromUtf8("١٢");
+        QTest::newRow("full-width digits") << QString::fromUtf8("１２");
+        QTest::newRow("commas") << QStringLiteral("1,2,3");
+        QTest::newRow("two points") << QStringLiteral("1.2.3");
+        QTest::newRow("both marks") << QStringLiteral("1.234,5");
     }
     // Pasted text ends as an empty field or a number, with no infinity or NaN
     // on the chart, and the window still calculates.

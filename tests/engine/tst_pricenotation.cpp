@@ -22,6 +22,8 @@ private slots:
     void num2Frac_data();
     void num2Frac();
     void num2FracRoundTrip();
+    void typedNumber_data();
+    void typedNumber();
     void masks_data();
     void masks();
     void masksRejectNonFinite();
@@ -167,35 +169,74 @@ void TestPriceNotation::num2FracRoundTrip()
     }
 }
 
+void TestPriceNotation::typedNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("decimalComma");
+    QTest::addColumn<double>("value"); // -1: not one number
+    QTest::addColumn<int>("decimals");
+
+    QTest::newRow("trailing zeros count") << "1.0850" << false << 1.085 << 4;
+    QTest::newRow("exponent moves the point") << "1.5e-3" << false << 0.0015 << 4;
+    QTest::newRow("whole") << " 12 " << false << 12.0 << 0;
+    QTest::newRow("grouped thousands") << "1,234,567.50" << false << 1234567.5 << 2;
+    QTest::newRow("comma as point") << "12,5" << true << 12.5 << 1;
+    QTest::newRow("point in a comma locale") << "1.234" << true << 1.234 << 3;
+    QTest::newRow("comma without a decimal comma") << "12,5" << false << -1.0 << 0;
+    QTest::newRow("group of four") << "1,2345" << false << -1.0 << 0;
+    QTest::newRow("comma after the point") << "1.234,5" << false << -1.0 << 0;
+    QTest::newRow("both marks") << "1.234,5" << true << -1.0 << 0;
+    QTest::newRow("two commas") << "1,2,3" << true << -1.0 << 0;
+    QTest::newRow("leading comma") << ",123" << false << -1.0 << 0;
+}
+
+void TestPriceNotation::typedNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, decimalComma);
+    QFETCH(double, value);
+    const auto read = ReadTypedNumber(text.toStdString(), decimalComma);
+    QCOMPARE(read ? read->value : -1.0, value);
+    if (read)
+        QTEST(read->decimals, "decimals");
+    QCOMPARE(DecimalsOf(12.375) * 10 + DecimalsOf(1200), 30);
+}
+
 void TestPriceNotation::masks_data()
 {
     QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("hashMask");
     QTest::addColumn<QString>("zeroMask");
 
     // Halves round away from zero on the decimal the user sees, not on the binary double.
-    QTest::newRow("1.005") << 1.005 << "1.01" << "1.01";
-    QTest::newRow("2.675") << 2.675 << "2.68" << "2.68";
-    QTest::newRow("0.125") << 0.125 << ".13" << "0.13";
-    QTest::newRow("12.375") << 12.375 << "12.38" << "12.38";
-    QTest::newRow("-0.005") << -0.005 << "-.01" << "-0.01";
-    QTest::newRow("8.345") << 8.345 << "8.35" << "8.35";
-    QTest::newRow("carry into whole") << 99.995 << "100.00" << "100.00";
-    QTest::newRow("zero") << 0.0 << ".00" << "0.00";
-    QTest::newRow("half") << 0.5 << ".50" << "0.50";
-    QTest::newRow("just below a half cent") << 0.0049 << ".00" << "0.00";
-    QTest::newRow("negative rounding to zero") << -0.001 << ".00" << "0.00";
-    QTest::newRow("fraction error value") << FracErrorValue << "10000000000.00" << "10000000000.00";
-    QTest::newRow("beyond 15 digits") << 1e20 << "100000000000000000000.00" << "100000000000000000000.00";
+    QTest::newRow("1.005") << 1.005 << 2 << "1.01" << "1.01";
+    QTest::newRow("2.675") << 2.675 << 2 << "2.68" << "2.68";
+    QTest::newRow("0.125") << 0.125 << 2 << ".13" << "0.13";
+    QTest::newRow("12.375") << 12.375 << 2 << "12.38" << "12.38";
+    QTest::newRow("-0.005") << -0.005 << 2 << "-.01" << "-0.01";
+    QTest::newRow("8.345") << 8.345 << 2 << "8.35" << "8.35";
+    QTest::newRow("carry into whole") << 99.995 << 2 << "100.00" << "100.00";
+    QTest::newRow("zero") << 0.0 << 2 << ".00" << "0.00";
+    QTest::newRow("half") << 0.5 << 2 << ".50" << "0.50";
+    QTest::newRow("just below a half cent") << 0.0049 << 2 << ".00" << "0.00";
+    QTest::newRow("negative rounding to zero") << -0.001 << 2 << ".00" << "0.00";
+    QTest::newRow("fraction error value") << FracErrorValue << 2 << "10000000000.00" << "10000000000.00";
+    QTest::newRow("beyond 15 digits") << 1e20 << 2 << "100000000000000000000.00" << "100000000000000000000.00";
+    QTest::newRow("half at four") << 1.00005 << 4 << "1.0001" << "1.0001";
+    QTest::newRow("padded to four") << 1.085 << 4 << "1.0850" << "1.0850";
+    QTest::newRow("carry at six") << 999999.9999995 << 6 << "1000000.000000" << "1000000.000000";
+    QTest::newRow("below one at six") << 0.0000125 << 6 << ".000013" << "0.000013";
 }
 
 void TestPriceNotation::masks()
 {
     QFETCH(double, value);
+    QFETCH(int, decimals);
     QFETCH(QString, hashMask);
     QFETCH(QString, zeroMask);
-    QCOMPARE(QString::fromStdString(FormatMask(value, Mask::HashDot00).value_or("?")), hashMask);
-    QCOMPARE(QString::fromStdString(FormatMask(value, Mask::ZeroDot00).value_or("?")), zeroMask);
+    QCOMPARE(QString::fromStdString(FormatMask(value, Mask::HashDot00, decimals).value_or("?")), hashMask);
+    QCOMPARE(QString::fromStdString(FormatMask(value, Mask::ZeroDot00, decimals).value_or("?")), zeroMask);
 }
 
 void TestPriceNotation::masksRejectNonFinite()
@@ -257,6 +298,10 @@ void TestPriceNotation::hostileText()
     const auto parsed = ParseNumber(view);
     if (parsed)
         QVERIFY(std::isfinite(*parsed));
+    for (bool decimalComma : {false, true}) {
+        if (const auto typed = ReadTypedNumber(view, decimalComma))
+            QVERIFY(std::isfinite(typed->value));
+    }
     QVERIFY(FormatMask(number, Mask::ZeroDot00).has_value());
 }
 

@@ -20,7 +20,7 @@ public:
         std::optional<bool> visible;
     };
     void setText(ChartLabel label, const std::string &text) override { labels[label].text = text; }
-    std::string text(ChartLabel label) const override
+    std::string text(ChartLabel label) const
     {
         const auto it = labels.find(label);
         return it == labels.end() ? std::string() : it->second.text.value_or(std::string());

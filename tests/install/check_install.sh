@@ -19,7 +19,8 @@ if grep -rqs "$build" "$prefix/bin/ondara-launch"; then
     exit 1
 fi
 for f in bin/ondara-launch libexec/ondara/ondara libexec/ondara/ondara-mkdb \
-         share/ondara/images/wavesplash.jpg share/ondara/help/WaveHelpPopup.txt \
+         share/ondara/images/wavesplash.jpg share/ondara/images/wavesplash@2x.png \
+         share/ondara/help/WaveHelpPopup.txt \
          share/applications/org.ondara.Ondara.desktop share/metainfo/org.ondara.Ondara.metainfo.xml \
          share/icons/hicolor/48x48/apps/org.ondara.Ondara.png; do
     [ -e "$prefix/$f" ] || { echo "missing: $f" >&2; exit 1; }

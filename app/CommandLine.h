@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+namespace ondara {
+
+// The program's options and what a command line asks for. Without options the
+// program opens its window; every option names an action that runs without
+// one, so it answers on a terminal with no display and before any database is
+// opened. A new option is one member here, one line in the constructor, one
+// test in read() and one case where main() runs the action.
+class CommandLine
+{
+public:
+    enum class Action { Window, Help, Version, Invalid };
+
+    CommandLine();
+
+    // Reads arguments (the program's own name first). Help and version answer
+    // whatever else is on the line; an unknown option or any other argument
+    // makes the line Invalid.
+    Action read(const QStringList &arguments);
+
+    QString helpText() const;
+    QString versionText() const;
+    // Why the last line read was Invalid.
+    QString errorText() const;
+
+private:
+    QCommandLineParser m_parser;
+    QCommandLineOption m_help;
+    QCommandLineOption m_version;
+    QString m_error;
+};
+
+} // namespace ondara
