@@ -1,12 +1,32 @@
 #include "MessageBoxWatcher.h"
 #include "OndaraStart.h"
 #include "StoreTestSupport.h"
+#include "modOndara.h"
 
 #include <QtTest>
 
 #include <optional>
 
 using namespace storetest;
+
+namespace {
+
+// A database damaged in a page of rows in the middle of the file, which the
+// start itself never reads: the indexes, written after the rows, answer it.
+QByteArray damagedDatabase()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ondara.mdb");
+    ondara::createDatabase(path);
+    for (const QVariant &index : rawQuery(path, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"))
+        rawExec(path, "DROP INDEX " + index.toString());
+    rawExec(path, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) INSERT INTO "
+                  "tblSymbols (Symbol, Date, Time) SELECT printf('S%04d', i), '2001-01-15', '15:04:05' FROM n");
+    ondara::openDatabase(path)->addMissingSchema();
+    return fileBytes(path).replace(24 * 4096, 4096, QByteArray(4096, '\xff'));
+}
+
+} // namespace
 
 // A start on a database that cannot be opened: a critical box with the folder
 // and the reason, status 1, and nothing made or changed. The install check
@@ -29,6 +49,7 @@ private slots:
         QTest::newRow("missing") << QByteArray() << "The file ondara.mdb was not found in " << "makes the folder";
         QTest::newRow("empty file") << QByteArray("") << " has no table tblSymbols." << "move it away";
         QTest::newRow("not a database") << QByteArray(4096, 'x') << " is not a database." << "move it away";
+        QTest::newRow("damaged past its first pages") << damagedDatabase() << " is damaged" << "move it away";
     }
     void failedStart()
     {
@@ -40,6 +61,9 @@ private slots:
             QVERIFY(made.open(QIODevice::WriteOnly) && made.write(file) == file.size() && made.flush());
         const QStringList before = folderListing(scratch->dir.path());
         MessageBoxWatcher messages;
+        QTimer refusalDue; // a start that does not refuse would wait for the user
+        refusalDue.callOnTimeout(qApp, [] { QCoreApplication::exit(2); });
+        refusalDue.start(20000);
         QCOMPARE(ondara::runOndara(*qApp), 1);
         QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.last().title, QStringLiteral("Ondara"));

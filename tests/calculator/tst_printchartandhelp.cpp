@@ -1,5 +1,6 @@
 #include "CalculatorFixture.h"
 #include "ContextHelp.h"
+#include "ControlIds.h"
 #include "HelpViewer.h"
 #include "frmPrint.h"
 
@@ -27,20 +28,29 @@ private slots:
         CalculatorFixture f;
         QVERIFY(f.ready());
         f.calculate(bull, bull ? "10" : "20", bull ? "20" : "10");
+        f.symbols()->lineEdit()->insert("IBM");
+        f.click("cmdAction_0"); // saved after start-up, so the report has to read the store when shown
         f.click(bull ? "picBearRetrace" : "picBullRetrace");
         const QString start = bull ? "lblStartUp" : "lblStartDn", end = bull ? "lblEnd1Up" : "lblEnd1Dn";
         const QString ret38 = bull ? "lblRetLow" : "lblRetDnLow";
         QVERIFY(f.shown(ret38));
 
         QImage captured;
+        QString listed;
+        bool sameHelpIds = true; // the report's controls have the identifiers the table took by name at start-up
         QTimer::singleShot(0, this, [&] {
             if (auto *report = qobject_cast<frmPrint *>(QApplication::activeModalWidget())) {
                 captured = CalculatorFixture::comparable(report->picChart()->pixmap().toImage());
+                listed = report->findChild<QTreeView *>("ListView1")->model()->index(0, 1).data().toString();
+                for (int i = 0; i < 5; ++i)
+                    sameHelpIds &= ondara::GetDlgCtrlID(report->helpControls()[i]) == HelpIDs[2 * (10 + i)];
                 report->close();
             }
         });
         f.click("cmdAction_2");
         QCOMPARE(captured.size(), QSize(404, 312));
+        QCOMPARE(listed, "IBM");
+        QVERIFY(sameHelpIds);
 
         // Away from the labels the capture is the white chart itself; the
         // yellow and palest labels print black on it.

@@ -10,17 +10,19 @@ class TestWatchList : public QObject
     Q_OBJECT
     std::optional<CalculatorFixture> f;
     const QString db = QStringLiteral("ondara.mdb"); // in the fixture's folder
+    const QList<qint64> Ids{1, 32768, Q_INT64_C(1) << 31, (Q_INT64_C(1) << 32) + 1, std::numeric_limits<qint64>::max()};
 
     QStringList entries() const { return CalculatorFixture::entries(f->symbols()); }
     int count() const { return rawQuery(db, "SELECT count(*) FROM tblSymbols").value(0).toInt(); }
     // Written behind the window's back, as another program would.
-    int insertRow(const QVariant &symbol, const QVariantList &prices = {10, 20, 27.5},
-                  const QVariant &date = "2001-01-15", const QVariant &time = "15:04:05")
+    qint64 insertRow(const QVariant &symbol, const QVariantList &prices = {10, 20, 27.5},
+                     const QVariant &date = "2001-01-15", const QVariant &time = "15:04:05", const QVariant &id = {})
     {
-        return rawQuery(db, "INSERT INTO tblSymbols (Symbol, Date, Time, W1Start, W1End, W3Target) "
-                            "VALUES (?, ?, ?, ?, ?, ?) RETURNING ID", QVariantList{symbol, date, time} + prices)
-            .value(0).toInt();
+        return rawQuery(db, "INSERT INTO tblSymbols (Symbol, Date, Time, W1Start, W1End, W3Target, ID) "
+                            "VALUES (?, ?, ?, ?, ?, ?, ?) RETURNING ID", QVariantList{symbol, date, time} + prices + QVariantList{id})
+            .value(0).toLongLong();
     }
+    QString picked() const { return f->symbols()->itemText(f->symbols()->currentIndex()); }
     // As the user picks an entry from the list.
     void pick(int index)
     {
@@ -114,7 +116,7 @@ private slots:
     // first within a symbol, as the window's load fills it too.
     void rowsOfOtherPrograms()
     {
-        const int gone = insertRow("AAPL");
+        const qint64 gone = insertRow("AAPL");
         insertRow("IBM", {10, 20, 27.5}, "2001-01-16", "09:07:00");
         insertRow("IBM", {10, 20, 27.5}, "2001-01-16", "10:00:00");
         insertRow("IBM");
@@ -194,7 +196,7 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(QMessageBox::StandardButton, answer);
-        const int first = insertRow("IBM");
+        const qint64 first = insertRow("IBM");
         insertRow("MSFT");
         f->window->LoadWatchList();
         const QStringList before = entries();
@@ -220,40 +222,102 @@ private slots:
             QCOMPARE(f->symbols()->currentIndex(), -1);
     }
 
-    // A file locked by another program costs a bounded wait and one message;
-    // the file stays as it was and the list goes on showing what it holds.
-    void lockedDatabaseKeepsFileAndList()
+    void idsPast32Bits_data()
     {
-        insertRow("AAPL");
-        insertRow("IBM");
+        QTest::addColumn<qint64>("id");
+        for (const qint64 id : Ids)
+            QTest::addRow("%lld", id) << id;
+    }
+    // Each row is recalled and deleted by its own ID, not by one sharing its low bits.
+    void idsPast32Bits()
+    {
+        QFETCH(qint64, id);
+        for (qsizetype i = 0; i < Ids.size(); ++i) // a symbol each, so the list runs in ID order
+            insertRow(QStringLiteral("S%1").arg(i), {10 + i, 50, 70}, "2001-01-15", "15:04:05", Ids[i]);
         f->window->LoadWatchList();
-        f->calculate(true, "10", "20");
-        typeSymbol("NEW");
-        const QStringList before = entries();
-        QProcess locker;
-        locker.start("sqlite3", {"-batch", db});
-        if (!locker.waitForStarted())
-            QSKIP("The sqlite3 program is not installed.");
-        locker.write("BEGIN IMMEDIATE;\n");
-        QElapsedTimer timer;
-        timer.start();
-        while (rawExec(db, "BEGIN EXCLUSIVE") && timer.elapsed() < 10000)
-            QTest::qWait(20);
+        f->chooseMarket(true);
+        const int entry = int(Ids.indexOf(id));
+        pick(entry);
+        QCOMPARE(f->start()->text(), QString::number(10 + entry));
+        MessageBoxWatcher messages({QMessageBox::Yes});
+        f->click("cmdAction_1");
+        QVariantList left(Ids.begin(), Ids.end());
+        left.removeAt(entry);
+        QCOMPARE(rawQuery(db, "SELECT ID FROM tblSymbols ORDER BY ID"), left);
+    }
+
+    // Rows deleted in the report leave the watch list at once; the pick stays on its row.
+    void reportDeletesLeaveTheList()
+    {
+        for (const char *symbol : {"AAA", "BBB", "CCC", "DDD"})
+            insertRow(symbol, {10, 20, 27.5}, QDate::currentDate().toString(Qt::ISODate));
+        f->window->LoadWatchList();
+        f->chooseMarket(true);
+        pick(3);
+        QTimer::singleShot(0, this, [] {
+            QWidget *report = QApplication::activeModalWidget();
+            auto *list = report->findChild<QTreeView *>("ListView1");
+            for (int row : {0, 1}) // AAA and BBB
+                list->selectionModel()->setCurrentIndex(list->model()->index(row, 1),
+                                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            MessageBoxWatcher yes({QMessageBox::Yes});
+            report->findChild<QToolButton *>("cmdDelete")->click();
+            report->close();
+        });
+        f->click("cmdAction_2");
+        QVERIFY2(entries()[1].startsWith("DDD ") && picked() == entries()[1], qPrintable(picked()));
+    }
+
+    // A file that cannot be written opens, says so in the title, and refuses
+    // saving and deleting with the Watch List message.
+    void readOnlyFile()
+    {
+        insertRow("IBM");
+        f->window.reset();
+        ReadOnlyFile locked(db);
+        if (!locked.isValid())
+            QSKIP("This file system lets this user write any file.");
+        f->window = std::make_unique<frmOndara>();
+        f->window->show();
+        QVERIFY(f->ready());
+        QCOMPARE(f->window->windowTitle(), "Ondara - saved calculations can be read but not written");
         const QByteArray bytes = fileBytes(db);
         MessageBoxWatcher messages;
-        timer.restart();
+        f->calculate(true, "10", "20");
+        typeSymbol("NEW");
         f->click("cmdAction_0");
-        QVERIFY2(timer.elapsed() < 10000, "a locked file must cost a bounded wait");
-        QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().title, "Watch List");
-        QVERIFY2(messages.last().text.startsWith(u"AddSymbol() - Error #5 "), qPrintable(messages.last().text));
-        QCOMPARE(messages.last().icon, QMessageBox::Critical);
+        pick(0);
+        f->click("cmdAction_1");
+        const QString reason = QStringLiteral("() - Error #3027 The file ondara.mdb in %1 can be read but not written.")
+                                   .arg(QDir::toNativeSeparators(QDir::currentPath()));
+        QCOMPARE(messages.count(), 2);
+        QCOMPARE(messages.at(0).title + u'|' + messages.at(0).text, "Watch List|AddSymbol" + reason);
+        QCOMPARE(messages.at(1).title + u'|' + messages.at(1).text, "Watch List|DeleteSymbol" + reason);
         QCOMPARE(fileBytes(db), bytes);
-        QCOMPARE(entries(), before);
-        locker.closeWriteChannel();
-        if (!locker.waitForFinished(5000))
-            locker.kill();
-        QCOMPARE(count(), 2);
+        QCOMPARE(entries().size(), 1);
+    }
+
+    // Saved into a list longer than its first page, a calculation takes its place
+    // among the entries read or comes when the list reaches it: every row lists once.
+    void addIntoLongList()
+    {
+        QVariantList symbols;
+        for (int i = 0; i < 250; ++i)
+            symbols += QStringLiteral("B%1").arg(i, 3, 10, QLatin1Char('0'));
+        QVERIFY(rawExec(db, "INSERT INTO tblSymbols (Symbol) VALUES (?)" + QStringLiteral(", (?)").repeated(249), symbols));
+        f->window->LoadWatchList();
+        f->calculate(true, "10", "20");
+        for (const QString symbol : {"A", "B100X", "C"}) {
+            typeSymbol(symbol);
+            f->click("cmdAction_0");
+            QVERIFY2(picked().startsWith(symbol + u' '), qPrintable(picked()));
+        }
+        for (QAbstractItemModel *list = f->symbols()->model(); list->canFetchMore({});)
+            list->fetchMore({});
+        QVariantList listed;
+        for (const QString &entry : entries())
+            listed += entry.section(u' ', 0, 0);
+        QCOMPARE(listed, rawQuery(db, "SELECT Symbol FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC, ID"));
     }
 };
 

@@ -253,23 +253,6 @@ private slots:
         QVERIFY(list->isColumnHidden(0));
     }
 
-    // The list reads its rows as it scrolls, past 16 bits of rows.
-    void listsEveryRowPast16Bits()
-    {
-        QList<Row> rows;
-        for (int i = 1; i <= 40000; ++i)
-            rows += row(i, QStringLiteral("S%1").arg(i % 50), Today, QTime(i % 24, i % 60));
-        Report report(rows);
-        auto *list = control<QTreeView>(*report.form, "ListView1");
-        QVERIFY(list->model()->rowCount() < 40000);
-        while (list->model()->canFetchMore(QModelIndex())) {
-            list->scrollToBottom();
-            QCoreApplication::processEvents();
-        }
-        const Ids listed = listedIds(*report.form);
-        QCOMPARE(QSet<qint64>(listed.begin(), listed.end()).size(), 40000);
-    }
-
     // Select All leaves every row selected with the focus in the list; Deselect
     // All, none with the focus on the button. A picture button's name is its tool tip.
     void selectAllToggles()

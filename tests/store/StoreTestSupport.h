@@ -38,11 +38,7 @@ struct ReadOnlyFile
         if (QFileInfo(path).isWritable())
             QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path});
     }
-    ~ReadOnlyFile()
-    {
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    }
+    ~ReadOnlyFile() { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path}); }
     bool isValid() const { return !QFileInfo(path).isWritable(); }
 };
 

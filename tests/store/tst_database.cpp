@@ -2,9 +2,7 @@
 #include "StoreTestSupport.h"
 #include "modOndara.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTest>
 
 using namespace ondara;
@@ -81,7 +79,7 @@ private slots:
     void olderFileGetsIndexes()
     {
         QFETCH(bool, readOnly);
-        const QVariantList indexes = rawQuery(File, "SELECT name FROM sqlite_master WHERE type = 'index'");
+        const QVariantList indexes = rawQuery(File, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL");
         for (const QVariant &index : indexes)
             QVERIFY(rawExec(File, "DROP INDEX " + index.toString()));
         std::optional<ReadOnlyFile> locked;
@@ -89,13 +87,10 @@ private slots:
             QSKIP("This file system lets this user write any file.");
         const QByteArray bytes = fileBytes(File);
         OpenDB();
-        QCOMPARE(gdbSymbols->isReadOnly(), readOnly);
-        QCOMPARE(rawQuery(File, "SELECT count(*) FROM sqlite_master WHERE type = 'index'"),
-                 QVariantList{readOnly ? 0 : indexes.size()});
         QVERIFY(!readOnly || fileBytes(File) == bytes);
-        const CalculationStore store(gdbSymbols);
-        QCOMPARE(store.symbols(), (QStringList{"A", "B", "C"}));
-        QCOMPARE(store.watchList().next(10).size(), 3);
+        QCOMPARE(rawQuery(File, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"),
+                 QVariantList{readOnly ? 0 : indexes.size()});
+        QCOMPARE(CalculationStore(gdbSymbols).symbols(), (QStringList{"A", "B", "C"}));
     }
 
     void pagesReadEveryRowOnce_data()
@@ -189,20 +184,6 @@ private slots:
         QVERIFY(lock.isEmpty() || locker.waitForFinished(5000));
         QCOMPARE(store.remove({2}), 1); // the connection is not stuck in the failed transaction
         QCOMPARE(rawQuery(File, QStringLiteral("SELECT count(*) FROM tblSymbols")), QVariantList{2});
-    }
-
-    void storedRowSurvivesKilledProcess()
-    {
-        QProcess helper;
-        helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        helper.start(QCoreApplication::applicationDirPath() + QStringLiteral("/store_addrow_helper"), {File});
-        QVERIFY(helper.waitForReadyRead(20000)); // its one line, written once add() has returned
-        const QString id = QString::fromLatin1(helper.readLine().trimmed());
-        helper.kill(); // SIGKILL: nothing of the helper runs after add() has returned
-        QVERIFY(helper.waitForFinished());
-
-        const auto row = CalculationStore(openDatabase(File)).find(id.toLongLong());
-        QVERIFY(row && row->symbol == u"KILLED");
     }
 };
 
