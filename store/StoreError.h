@@ -17,21 +17,14 @@ class StoreError : public NumberedError
 {
 public:
     static constexpr int EngineError = 3000; // the SQL layer failed without an SQLite code
-    static constexpr int UpdateWithoutAddNew = 3020;
-    static constexpr int NoCurrentRecord = 3021;
     static constexpr int FileNotFound = 3024;
-    static constexpr int NotUpdatable = 3027;
+    static constexpr int NotUpdatable = 3027; // a file that can be read but not written
     static constexpr int CannotCreate = 3044;
     static constexpr int CannotOpen = 3051;
-    static constexpr int QuerySyntax = 3075;
-    static constexpr int ConditionSyntax = 3077;
     static constexpr int NoTable = 3078;
-    static constexpr int FieldNotUpdatable = 3164;
-    static constexpr int RecordDeleted = 3167;
     static constexpr int FileExists = 3204;
     static constexpr int ItemNotFound = 3265;
     static constexpr int ValidationRule = 3317; // a value the table must not hold
-    static constexpr int Closed = 3420;
 
     using NumberedError::NumberedError;
 };
