@@ -4,7 +4,7 @@
 #include "frmOndara.h"
 
 #include "ChartView.h"
-#include "LevelsClipboard.h"
+#include "LevelsText.h"
 #include "WatchListText.h"
 
 #include <QAction>

@@ -3,13 +3,74 @@
 #include "SymbolReportPrinter.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace ondara {
+
+namespace {
+
+// Opens path's temporary twin, or says in the runtime's words why it cannot.
+void openForSaving(QSaveFile &file, const QString &path)
+{
+    if (file.open(QIODevice::WriteOnly))
+        return;
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir())
+        throw SaveError(SaveError::PathNotFound, QStringLiteral("Path not found"));
+    if (!folder.isWritable())
+        throw SaveError(SaveError::PermissionDenied, QStringLiteral("Permission denied"));
+    throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+}
+
+// Until commit the file is only the temporary one, which goes away with the
+// QSaveFile when anything fails, so no partial file ever takes the name.
+void commit(QSaveFile &file, bool written)
+{
+    if (!written || !file.commit())
+        throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+}
+
+// The chart at the size it has on the window, whatever screen drew it.
+QImage windowSizeImage(const QPixmap &chart)
+{
+    if (chart.isNull())
+        throw SaveError(SaveError::InvalidPicture, QStringLiteral("Invalid picture"));
+    QImage image = chart.toImage();
+    if (chart.devicePixelRatio() != 1)
+        image = image.scaled(chart.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    return image;
+}
+
+} // namespace
+
+QString chartCaption(const ChartCapture &capture)
+{
+    QStringList parts;
+    if (!capture.symbol.isEmpty())
+        parts += capture.symbol;
+    parts += capture.captured.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!capture.heading.isEmpty())
+        parts += capture.heading;
+    return parts.join(QStringLiteral(" \u00b7 "));
+}
+
+QString suggestedChartName(const ChartCapture &capture)
+{
+    // Characters no file system takes are left out of the symbol's part.
+    QString symbol = capture.symbol;
+    symbol.remove(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]")));
+    return (symbol.isEmpty() ? QStringLiteral("Ondara") : symbol) + u'-'
+        + capture.captured.date().toString(Qt::ISODate);
+}
 
 void printChart(QPrinter &printer, const QPixmap &chart)
 {
@@ -31,26 +92,70 @@ void printChart(QPrinter &printer, const QPixmap &chart)
 
 void saveChartBitmap(const QPixmap &chart, const QString &path)
 {
-    if (chart.isNull())
-        throw SaveError(SaveError::InvalidPicture, QStringLiteral("Invalid picture"));
+    const QImage image = windowSizeImage(chart);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const QFileInfo folder(QFileInfo(path).absolutePath());
-        if (!folder.isDir())
-            throw SaveError(SaveError::PathNotFound, QStringLiteral("Path not found"));
-        if (!folder.isWritable())
-            throw SaveError(SaveError::PermissionDenied, QStringLiteral("Permission denied"));
-        throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+    openForSaving(file, path);
+    commit(file, image.save(&file, "BMP"));
+}
+
+void saveChartPng(const ChartCapture &capture, const QString &path)
+{
+    const QImage chart = windowSizeImage(capture.picture);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    const QFontMetrics metrics(font);
+    const int band = metrics.height() + 8;
+    QImage image(chart.width(), chart.height() + band, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.drawImage(0, 0, chart);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(4, chart.height(), chart.width() - 8, band), Qt::AlignVCenter | Qt::AlignLeft,
+                         metrics.elidedText(chartCaption(capture), Qt::ElideRight, chart.width() - 8));
     }
-    // A picture drawn for a denser screen is written at its size on the window.
-    QImage image = chart.toImage();
-    if (chart.devicePixelRatio() != 1)
-        image = image.scaled(chart.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
-    // Until commit the picture is only in the temporary file, which goes away
-    // with the QSaveFile when the write fails.
-    if (!image.save(&file, "BMP") || !file.commit())
-        throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+    QSaveFile file(path);
+    openForSaving(file, path);
+    commit(file, image.save(&file, "PNG"));
+}
+
+void saveChartPdf(const ChartCapture &capture, const QString &path)
+{
+    const QImage chart = windowSizeImage(capture.picture);
+    QSaveFile file(path);
+    openForSaving(file, path);
+    {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(chartCaption(capture));
+        pdf.setCreator(QStringLiteral("Ondara"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(288);
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+        painter.setRenderHint(QPainter::LosslessImageRendering);
+        // The chart at its size on the screen it was drawn for.
+        const double scale = pdf.resolution() / ChartPixelsPerInch;
+        const QRectF picture(0, 0, chart.width() * scale, chart.height() * scale);
+        painter.drawImage(picture, chart);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(10);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, &pdf);
+        double y = picture.bottom() + metrics.height();
+        painter.drawText(QPointF(0, y + metrics.ascent()), chartCaption(capture));
+        y += 2 * metrics.height();
+        const double priceColumn = metrics.horizontalAdvance(QStringLiteral("Wave 3 extension")) + 4 * metrics.averageCharWidth();
+        for (const LevelLine &level : capture.levels) {
+            painter.drawText(QPointF(0, y + metrics.ascent()), level.name);
+            painter.drawText(QPointF(priceColumn, y + metrics.ascent()), level.price);
+            y += metrics.height();
+        }
+        if (!painter.end())
+            throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+    }
+    commit(file, true);
 }
 
 } // namespace ondara

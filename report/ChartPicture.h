@@ -1,12 +1,13 @@
 #pragma once
 
+#include "LevelsText.h"
 #include "NumberedError.h"
 
+#include <QDateTime>
+#include <QList>
+#include <QPixmap>
 #include <QString>
 
-#include <stdexcept>
-
-class QPixmap;
 class QPrinter;
 
 // The chart picture of the report window on paper and on disk.
@@ -25,6 +26,23 @@ public:
     using NumberedError::NumberedError;
 };
 
+// The captured chart and the calculation it shows: what a saved PNG or PDF
+// says besides its pixels, and what its suggested file name is made of.
+struct ChartCapture
+{
+    QPixmap picture;
+    QString symbol;          // empty when the chart stands for no symbol
+    QDateTime captured;
+    QString heading;         // direction, basis and the two prices
+    QList<LevelLine> levels; // the levels shown, as shown
+};
+
+// "IBM · 2026-12-06 14:03:22 · Bull · wave 1 · 10.00 → 20.00"
+QString chartCaption(const ChartCapture &capture);
+
+// "IBM-2026-12-06", or "Ondara-2026-12-06" without a symbol; no suffix.
+QString suggestedChartName(const ChartCapture &capture);
+
 // A screen pixel of the chart is 15 twips, 1/96 inch: the chart keeps on paper
 // the size it has on the screen it was drawn for.
 inline constexpr double ChartPixelsPerInch = 96;
@@ -38,5 +56,13 @@ void printChart(QPrinter &printer, const QPixmap &chart);
 // complete, so a failed write never leaves a partial picture under that name.
 // Throws SaveError.
 void saveChartBitmap(const QPixmap &chart, const QString &path);
+
+// The chart's own pixels with a band under them that carries the caption, as
+// a PNG file; written as the bitmap is. Throws SaveError.
+void saveChartPng(const ChartCapture &capture, const QString &path);
+
+// A PDF page with the chart, its caption and its levels as text a reader can
+// search and copy; written as the bitmap is. Throws SaveError.
+void saveChartPdf(const ChartCapture &capture, const QString &path);
 
 } // namespace ondara

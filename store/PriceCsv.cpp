@@ -112,7 +112,7 @@ public:
                                QStringLiteral("%1 fields, but the header has %2.")
                                    .arg(record.fields.size())
                                    .arg(m_header.names.size()));
-        DailyPrice day;
+        PriceBar day;
         day.date = readDate();
         day.open = readPrice(Open);
         day.high = readPrice(High);
@@ -132,7 +132,7 @@ public:
     }
 
     // What the file says once every row is read.
-    PriceHistory result(const QString &fileName)
+    PriceFile result(const QString &fileName)
     {
         if (m_form == DateForm::MonthFirst && m_everyDateSwaps && m_firstSwappedLine > 0)
             throw CsvDataError(CsvDataError::AmbiguousDates, m_firstSwappedLine, m_header.names[m_header.at[Date]],
@@ -141,11 +141,11 @@ public:
                                    .arg(shown(m_firstSwappedText)));
         if (m_prices.isEmpty())
             throw CsvDataError(CsvDataError::NoRows, 0, {}, QStringLiteral("The file holds no prices."));
-        PriceHistory history;
+        PriceFile history;
         history.symbol = m_symbol.isEmpty() ? symbolFromFileName(fileName) : m_symbol;
-        history.prices = std::move(m_prices);
-        std::sort(history.prices.begin(), history.prices.end(),
-                  [](const DailyPrice &a, const DailyPrice &b) { return a.date < b.date; });
+        history.bars = std::move(m_prices);
+        std::sort(history.bars.begin(), history.bars.end(),
+                  [](const PriceBar &a, const PriceBar &b) { return a.date < b.date; });
         return history;
     }
 
@@ -245,7 +245,7 @@ private:
     QString m_symbol;
     qsizetype m_symbolLine = 0; // 0: the caller's symbol, or none yet
     const CsvRecord *m_record = nullptr;
-    QList<DailyPrice> m_prices;
+    QList<PriceBar> m_prices;
     QHash<qint64, qsizetype> m_lineOf; // of each day read
     DateForm m_form = DateForm::None;
     bool m_everyDateSwaps = true;
@@ -255,7 +255,7 @@ private:
 
 } // namespace
 
-PriceHistory parsePriceCsv(QByteArrayView bytes, const QString &fileName, QDate today, const QString &symbol)
+PriceFile parsePriceCsv(QByteArrayView bytes, const QString &fileName, QDate today, const QString &symbol)
 {
     const QString given = trimmedBlanks(symbol).toString();
     if (characterCount(given) > MaxSymbolLength)
@@ -273,7 +273,7 @@ PriceHistory parsePriceCsv(QByteArrayView bytes, const QString &fileName, QDate 
     return reader.result(fileName);
 }
 
-PriceHistory readPriceCsv(const QString &path, QDate today, const QString &symbol)
+PriceFile readPriceCsv(const QString &path, QDate today, const QString &symbol)
 {
     return parsePriceCsv(readCsvFile(path), path, today, symbol);
 }

@@ -2,6 +2,7 @@
 
 #include "CsvDataError.h"
 #include "CsvError.h"
+#include "PriceBar.h"
 
 #include <QByteArrayView>
 #include <QDate>
@@ -11,23 +12,12 @@
 // Daily prices of one symbol from the CSV files brokers and data sites export.
 namespace ondara {
 
-struct DailyPrice
-{
-    QDate date;
-    double open = 0;
-    double high = 0;
-    double low = 0;
-    double close = 0;
-
-    friend bool operator==(const DailyPrice &, const DailyPrice &) = default;
-};
-
-struct PriceHistory
+struct PriceFile
 {
     QString symbol;
-    QList<DailyPrice> prices; // by date, oldest first
+    QList<PriceBar> bars; // by date, oldest first
 
-    friend bool operator==(const PriceHistory &, const PriceHistory &) = default;
+    friend bool operator==(const PriceFile &, const PriceFile &) = default;
 };
 
 // Reads a price file: a header line naming Date, Open, High, Low and Close in
@@ -50,7 +40,7 @@ struct PriceHistory
 // first fault refuses the file with a CsvDataError naming its line and reason;
 // a file with no day in it is refused with "no prices". Throws CsvError when
 // the file cannot be read as CSV text.
-PriceHistory parsePriceCsv(QByteArrayView bytes, const QString &fileName, QDate today, const QString &symbol = {});
-PriceHistory readPriceCsv(const QString &path, QDate today, const QString &symbol = {});
+PriceFile parsePriceCsv(QByteArrayView bytes, const QString &fileName, QDate today, const QString &symbol = {});
+PriceFile readPriceCsv(const QString &path, QDate today, const QString &symbol = {});
 
 } // namespace ondara

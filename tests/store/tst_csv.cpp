@@ -108,18 +108,18 @@ private slots:
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("symbol"); // the caller's
-        QTest::addColumn<PriceHistory>("expected");
+        QTest::addColumn<PriceFile>("expected");
         QTest::addColumn<int>("error");
         QTest::addColumn<QString>("message"); // its beginning
 
         using E = CsvDataError;
         const auto read = [](const char *name, const QByteArray &csv, const char *fileName, const char *symbol,
-                             const PriceHistory &expected) {
+                             const PriceFile &expected) {
             QTest::newRow(name) << csv << QString(fileName) << QString(symbol) << expected << 0 << QString();
         };
         const auto refused = [](const char *name, const QByteArray &csv, int error, const char *message,
                                 const char *fileName = "ibm.csv") {
-            QTest::newRow(name) << csv << QString(fileName) << QString() << PriceHistory() << error << QString(message);
+            QTest::newRow(name) << csv << QString(fileName) << QString() << PriceFile() << error << QString(message);
         };
         read("ISO, newest first, extra columns",
              "Date,Open,High,Low,Close,Adj Close,Volume\n2024-06-28,10,12,9,11,0,x\n2024-01-02,10.5,10.5,10.5,10.5,1,2\n",
@@ -152,7 +152,7 @@ private slots:
         QFETCH(QByteArray, csv);
         QFETCH(QString, fileName);
         QFETCH(QString, symbol);
-        PriceHistory history;
+        PriceFile history;
         const NumberedError error = thrown([&] { history = parsePriceCsv(csv, fileName, {2024, 6, 28}, symbol); });
         QTEST(error.number(), "error");
         QFETCH(QString, message);

@@ -1,4 +1,4 @@
-#include "LevelsClipboard.h"
+#include "LevelsText.h"
 
 #include <QMimeData>
 
