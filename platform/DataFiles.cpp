@@ -1,8 +1,11 @@
 #include "DataFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace ondara {
 namespace {
@@ -36,6 +39,15 @@ QString findFile(const QString &subdir, const QString &bareName)
     return findBesideProgram(subdir, bareName);
 }
 
+QString doubleSizePicture(const QString &bareName)
+{
+    const QFileInfo picture(findFile(QStringLiteral("images"), bareName));
+    if (picture.filePath().isEmpty())
+        return {};
+    const QFileInfo doubled(picture.dir(), picture.completeBaseName() + QLatin1String("@2x.png"));
+    return doubled.isFile() ? doubled.absoluteFilePath() : QString();
+}
+
 } // namespace
 
 QString findPicture(const QString &bareName)
@@ -50,17 +62,16 @@ QString findHelpFile(const QString &bareName)
 
 QString findDoubleSizePicture(const QString &bareName)
 {
-    const QFileInfo picture(findPicture(bareName));
-    if (picture.filePath().isEmpty())
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (std::none_of(screens.begin(), screens.end(), [](const QScreen *screen) { return screen->devicePixelRatio() > 1; }))
         return {};
-    const QFileInfo doubled(picture.dir(), picture.completeBaseName() + QLatin1String("@2x.png"));
-    return doubled.isFile() ? doubled.absoluteFilePath() : QString();
+    return doubleSizePicture(bareName);
 }
 
 bool loadPicture(const QString &bareName, QPixmap &target, qreal devicePixelRatio)
 {
     QPixmap loaded;
-    if (devicePixelRatio > 1 && loaded.load(findDoubleSizePicture(bareName))) {
+    if (devicePixelRatio > 1 && loaded.load(doubleSizePicture(bareName))) {
         loaded.setDevicePixelRatio(2);
     } else {
         const QString path = findPicture(bareName);
@@ -77,8 +88,11 @@ QIcon loadIcon(const QString &bareName)
     if (!loadPicture(bareName, picture))
         return {};
     QIcon icon(picture);
-    if (loadPicture(bareName, picture, 2) && picture.devicePixelRatio() == 2)
+    const QString doubled = findDoubleSizePicture(bareName);
+    if (!doubled.isEmpty() && picture.load(doubled)) {
+        picture.setDevicePixelRatio(2);
         icon.addPixmap(picture);
+    }
     return icon;
 }
 

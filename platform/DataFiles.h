@@ -15,7 +15,8 @@ QString findPicture(const QString &bareName);
 // Full path of the same picture drawn for screens of twice the pixel
 // density, "name@2x.png" beside the picture findPicture finds (so a user's
 // own picture is never paired with the program's sharper one), or an empty
-// string.
+// string. Empty too while no screen shows pictures above their size: decoding
+// the double-size pictures would then cost the start-up more than all else.
 QString findDoubleSizePicture(const QString &bareName);
 
 // Full path of a help file such as "WaveHelpPopup.txt", or an empty string.
@@ -27,8 +28,9 @@ QString findHelpFile(const QString &bareName);
 // there is one, marked with ratio 2 so that it keeps the picture's size.
 bool loadPicture(const QString &bareName, QPixmap &target, qreal devicePixelRatio = 1);
 
-// The picture and its double-size one as one icon, which paints whichever
-// suits the screen; a null icon if the picture cannot be loaded.
+// The picture and its double-size one (where findDoubleSizePicture gives one)
+// as one icon, which paints whichever suits the screen; a null icon if the
+// picture cannot be loaded.
 QIcon loadIcon(const QString &bareName);
 
 } // namespace ondara

@@ -8,9 +8,7 @@ QVariant price(const std::optional<double> &value)
     return value ? QVariant(*value) : QVariant();
 }
 
-} // namespace
-
-const ReportColumn ReportColumns[10] = {
+const ReportColumn Columns[] = {
     {"ID", [](const SavedCalculation &row) { return QVariant(row.id); }},
     {"Symbol", [](const SavedCalculation &row) { return QVariant(row.symbol); }},
     {"Date", [](const SavedCalculation &row) { return row.date.isValid() ? QVariant(row.date) : QVariant(); }},
@@ -23,6 +21,13 @@ const ReportColumn ReportColumns[10] = {
     {"W5Ext", [](const SavedCalculation &row) { return price(row.w5Ext); }},
 };
 
+} // namespace
+
+std::span<const ReportColumn> reportColumns()
+{
+    return Columns;
+}
+
 } // namespace ondara
 
 ReportListModel::ReportListModel(QObject *parent)
@@ -34,12 +39,12 @@ ReportListModel::ReportListModel(QObject *parent)
 
 int ReportListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(std::size(ondara::ReportColumns));
+    return parent.isValid() ? 0 : int(ondara::reportColumns().size());
 }
 
 QString ReportListModel::text(int row, int column) const
 {
-    return m_text(ondara::ReportColumns[column].value(calculation(row)));
+    return m_text(ondara::reportColumns()[std::size_t(column)].value(calculation(row)));
 }
 
 QVariant ReportListModel::data(const QModelIndex &index, int role) const
@@ -54,6 +59,6 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
 QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
-        return QString::fromLatin1(ondara::ReportColumns[section].heading);
+        return QString::fromLatin1(ondara::reportColumns()[std::size_t(section)].heading);
     return CalculationListModel::headerData(section, orientation, role);
 }

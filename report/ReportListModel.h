@@ -5,6 +5,8 @@
 
 #include <QVariant>
 
+#include <span>
+
 namespace ondara {
 
 // A column of the report list: its heading and the value it shows of a row.
@@ -15,8 +17,8 @@ struct ReportColumn
 };
 
 // The list's columns in order: the hidden ID, then the nine the user sees.
-// A further column is one more entry here.
-extern const ReportColumn ReportColumns[10];
+// A further column is one more entry in their table.
+std::span<const ReportColumn> reportColumns();
 
 } // namespace ondara
 

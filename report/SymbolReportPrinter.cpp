@@ -87,7 +87,7 @@ void printSymbolReport(QPrinter &printer, CalculationCursor rows)
         for (const SavedCalculation &row : std::as_const(read)) {
             values.clear();
             for (int column = FirstPrintedColumn; column < FirstPrintedColumn + PrintedFieldCount; ++column)
-                values += text(ReportColumns[column].value(row));
+                values += text(reportColumns()[std::size_t(column)].value(row));
             writer.printLine(reportRowLine(values));
         }
     }

@@ -209,10 +209,10 @@ void frmPrint::createControls()
                                  this);
     cmdDelete = pictureButton(QLatin1StringView(HelpControlNames[1]), QStringLiteral("Delete Symbol"),
                               QStringLiteral("delete.gif"), this);
-    cmdSave = pictureButton(QLatin1StringView(HelpControlNames[2]), QStringLiteral("Save Chart"),
-                            QStringLiteral("savechart.gif"), this);
     cmdPrint = pictureButton(QLatin1StringView(HelpControlNames[3]), PrintSymbolsCaption, QStringLiteral("print.gif"),
                              this);
+    cmdSave = pictureButton(QLatin1StringView(HelpControlNames[2]), QStringLiteral("Save Chart"),
+                            QStringLiteral("savechart.gif"), this);
     cmdDelete->setEnabled(false);
     cmdPrint->setEnabled(false);
     cmdSave->setEnabled(false);

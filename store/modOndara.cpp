@@ -250,6 +250,7 @@ bool Database::addMissingSchema() const
     QSet<QString> missing = upgradeObjects();
     while (existing.next())
         missing.remove(existing.value(0).toString());
+    existing.finish();
     if (missing.isEmpty())
         return false;
     inTransaction([this] {
@@ -287,7 +288,7 @@ void OpenDB()
     DatabaseHandle db = openDatabase(QDir::current().absoluteFilePath(QStringLiteral("ondara.mdb")));
     try {
         if (db->addMissingSchema())
-            qCInfo(lcStore).noquote() << "Added the missing indexes to" << db->path();
+            qCInfo(lcStore).noquote() << "Added what the schema lacked to" << db->path();
     } catch (const StoreError &error) {
         // Another program's lock or a full disk: the rows read as well without them.
         qCWarning(lcStore).noquote() << "Could not bring" << db->path() << "up to the schema:" << error.description();

@@ -70,8 +70,8 @@ private:
     bool m_readOnly = false;
 };
 
-// The open database that every record set of the program is opened on. Empty
-// until OpenDB first succeeds.
+// The open database of the run, which the store of saved calculations works
+// on. Empty until OpenDB first succeeds.
 extern DatabaseHandle gdbSymbols;
 
 // Opens "ondara.mdb" in the current directory into gdbSymbols, replacing what it
