@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace ondara {
 
 CommandLine::CommandLine()
@@ -52,6 +54,26 @@ CommandLine::Action CommandLine::read(const QStringList &arguments)
         return Action::Invalid;
     }
     return Action::Window;
+}
+
+bool CommandLine::mayBeForQt() const
+{
+    // The options QApplication takes off the line itself.
+    static const QStringList qtOptions = {
+        QStringLiteral("style"), QStringLiteral("stylesheet"), QStringLiteral("platform"),
+        QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"), QStringLiteral("qwindowicon"),
+        QStringLiteral("reverse"), QStringLiteral("session"), QStringLiteral("display"),
+        QStringLiteral("geometry"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+        QStringLiteral("dograb"), QStringLiteral("sync"), QStringLiteral("title"), QStringLiteral("name"),
+        QStringLiteral("visual"), QStringLiteral("font"), QStringLiteral("fn"), QStringLiteral("background"),
+        QStringLiteral("bg"), QStringLiteral("foreground"), QStringLiteral("fg"), QStringLiteral("button"),
+        QStringLiteral("btn"), QStringLiteral("im"), QStringLiteral("inputstyle"),
+    };
+    const QStringList unknown = m_parser.unknownOptionNames();
+    return !unknown.isEmpty() && std::all_of(unknown.cbegin(), unknown.cend(), [](const QString &name) {
+        return qtOptions.contains(name);
+    });
 }
 
 QString CommandLine::importFile() const

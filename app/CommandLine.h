@@ -28,6 +28,10 @@ public:
     QString importFile() const;
     QString importSymbol() const;
 
+    // Whether the options that made the last line Invalid are all Qt's own,
+    // which only the window's QApplication takes off the line.
+    bool mayBeForQt() const;
+
     QString helpText() const;
     QString versionText() const;
     // Why the last line read was Invalid.

@@ -81,9 +81,10 @@ int main(int argc, char *argv[])
     CommandLine::Action action = commandLine.read(argumentsOf(argc, argv));
 
     // Only the window needs a display. QApplication takes Qt's own options
-    // (-style, -platform, ...) off the line, so a line that looked invalid
-    // is read again once they are gone.
-    if (action == CommandLine::Action::Window || action == CommandLine::Action::Invalid) {
+    // (-style, -platform, ...) off the line, so a line made invalid by them
+    // alone is read again once they are gone.
+    if (action == CommandLine::Action::Window
+        || (action == CommandLine::Action::Invalid && commandLine.mayBeForQt())) {
         QApplication app(argc, argv);
         action = commandLine.read(QCoreApplication::arguments());
         return action == CommandLine::Action::Window ? runWindow(app) : runAction(commandLine, action);
