@@ -2,11 +2,21 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace ondara {
 
 CommandLine::CommandLine()
     : m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows these options and exits."))
     , m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version and exits."))
+    , m_importPrices(QStringLiteral("import-prices"),
+                     QStringLiteral("Imports the daily prices of a CSV file into ondara.mdb in the "
+                                    "current folder, replacing those of the same dates, and exits."),
+                     QStringLiteral("FILE"))
+    , m_symbol(QStringLiteral("symbol"),
+               QStringLiteral("The symbol of the imported prices; without it, the file's Symbol "
+                              "column or its name gives it."),
+               QStringLiteral("SYM"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Projects Elliott Wave price targets. Without options it opens its window on\n"
@@ -17,6 +27,8 @@ CommandLine::CommandLine()
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
+    m_parser.addOption(m_importPrices);
+    m_parser.addOption(m_symbol);
 }
 
 CommandLine::Action CommandLine::read(const QStringList &arguments)
@@ -35,7 +47,43 @@ CommandLine::Action CommandLine::read(const QStringList &arguments)
         m_error = QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst());
         return Action::Invalid;
     }
+    if (m_parser.isSet(m_importPrices))
+        return Action::ImportPrices;
+    if (m_parser.isSet(m_symbol)) {
+        m_error = QStringLiteral("--symbol names the symbol of --import-prices; it goes with that option.");
+        return Action::Invalid;
+    }
     return Action::Window;
+}
+
+bool CommandLine::mayBeForQt() const
+{
+    // The options QApplication takes off the line itself.
+    static const QStringList qtOptions = {
+        QStringLiteral("style"), QStringLiteral("stylesheet"), QStringLiteral("platform"),
+        QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"), QStringLiteral("qwindowicon"),
+        QStringLiteral("reverse"), QStringLiteral("session"), QStringLiteral("display"),
+        QStringLiteral("geometry"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+        QStringLiteral("dograb"), QStringLiteral("sync"), QStringLiteral("title"), QStringLiteral("name"),
+        QStringLiteral("visual"), QStringLiteral("font"), QStringLiteral("fn"), QStringLiteral("background"),
+        QStringLiteral("bg"), QStringLiteral("foreground"), QStringLiteral("fg"), QStringLiteral("button"),
+        QStringLiteral("btn"), QStringLiteral("im"), QStringLiteral("inputstyle"),
+    };
+    const QStringList unknown = m_parser.unknownOptionNames();
+    return !unknown.isEmpty() && std::all_of(unknown.cbegin(), unknown.cend(), [](const QString &name) {
+        return qtOptions.contains(name);
+    });
+}
+
+QString CommandLine::importFile() const
+{
+    return m_parser.value(m_importPrices);
+}
+
+QString CommandLine::importSymbol() const
+{
+    return m_parser.value(m_symbol);
 }
 
 QString CommandLine::helpText() const

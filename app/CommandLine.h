@@ -9,13 +9,13 @@ namespace ondara {
 
 // The program's options and what a command line asks for. Without options the
 // program opens its window; every option names an action that runs without
-// one, so it answers on a terminal with no display and before any database is
-// opened. A new option is one member here, one line in the constructor, one
+// one, so it answers on a terminal with no display (only --import-prices opens
+// the database, and only once the line has been read). A new option is one member here, one line in the constructor, one
 // test in read() and one case where main() runs the action.
 class CommandLine
 {
 public:
-    enum class Action { Window, Help, Version, Invalid };
+    enum class Action { Window, Help, Version, ImportPrices, Invalid };
 
     CommandLine();
 
@@ -23,6 +23,14 @@ public:
     // whatever else is on the line; an unknown option or any other argument
     // makes the line Invalid.
     Action read(const QStringList &arguments);
+
+    // The price file and the symbol (empty: the file's own) of ImportPrices.
+    QString importFile() const;
+    QString importSymbol() const;
+
+    // Whether the options that made the last line Invalid are all Qt's own,
+    // which only the window's QApplication takes off the line.
+    bool mayBeForQt() const;
 
     QString helpText() const;
     QString versionText() const;
@@ -33,6 +41,8 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
+    QCommandLineOption m_importPrices;
+    QCommandLineOption m_symbol;
     QString m_error;
 };
 

@@ -1,8 +1,11 @@
 #include "CommandLine.h"
 #include "DataFiles.h"
 #include "OndaraStart.h"
+#include "PriceImport.h"
+#include "modOndara.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QIcon>
 #include <QTextStream>
 
@@ -20,6 +23,22 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
+// The database of the current folder, as the window would open it; a refused
+// file or a failed write leaves its prices as they were.
+int importPrices(const CommandLine &commandLine)
+{
+    const QString path = commandLine.importFile();
+    try {
+        const ondara::DatabaseHandle db = ondara::openDatabase(QStringLiteral("ondara.mdb"));
+        const ondara::PriceImport import = ondara::importPrices(*db, path, commandLine.importSymbol(), QDate::currentDate());
+        QTextStream(stdout) << ondara::importSummaryText(import) << '\n';
+        return 0;
+    } catch (const ondara::NumberedError &error) {
+        QTextStream(stderr) << "ondara: " << ondara::importFailureText(path, error) << '\n';
+        return 1;
+    }
+}
+
 // The one place where an option's action runs; each prints why it failed and
 // returns non-zero then.
 int runAction(CommandLine &commandLine, CommandLine::Action action)
@@ -31,6 +50,8 @@ int runAction(CommandLine &commandLine, CommandLine::Action action)
     case CommandLine::Action::Version:
         QTextStream(stdout) << commandLine.versionText();
         return 0;
+    case CommandLine::Action::ImportPrices:
+        return importPrices(commandLine);
     case CommandLine::Action::Invalid:
         QTextStream(stderr) << "ondara: " << commandLine.errorText() << "\nTry 'ondara --help'.\n";
         return 2;
@@ -60,9 +81,10 @@ int main(int argc, char *argv[])
     CommandLine::Action action = commandLine.read(argumentsOf(argc, argv));
 
     // Only the window needs a display. QApplication takes Qt's own options
-    // (-style, -platform, ...) off the line, so a line that looked invalid
-    // is read again once they are gone.
-    if (action == CommandLine::Action::Window || action == CommandLine::Action::Invalid) {
+    // (-style, -platform, ...) off the line, so a line made invalid by them
+    // alone is read again once they are gone.
+    if (action == CommandLine::Action::Window
+        || (action == CommandLine::Action::Invalid && commandLine.mayBeForQt())) {
         QApplication app(argc, argv);
         action = commandLine.read(QCoreApplication::arguments());
         return action == CommandLine::Action::Window ? runWindow(app) : runAction(commandLine, action);

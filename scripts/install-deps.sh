@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages Ondara needs to build, run and test, if any is missing.
 set -eu
 
-packages="cmake g++ make pkgconf qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
+# Qt Charts' CMake files need Qt's OpenGL ones, which Debian's qt6-charts-dev does not pull in.
+packages="cmake g++ make pkgconf qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-qpa-plugins
 libgl-dev fonts-dejavu-core fonts-liberation2 sqlite3 poppler-utils
 desktop-file-utils appstream dpkg-dev lintian imagemagick xvfb xauth xdotool"
 

@@ -247,6 +247,32 @@ void replacePrices(Database &db, const QString &symbol, const QList<PriceBar> &b
     });
 }
 
+QList<PriceBar> pricesSince(const Database &db, const QString &symbol, QDate from)
+{
+    QList<PriceBar> bars;
+    if (!tableExists(db, QStringLiteral("tblPrices")))
+        return bars;
+    QSqlQuery query = db.prepare(QStringLiteral(
+        "SELECT Date, Open, High, Low, Close FROM tblPrices WHERE Symbol = ? AND Date >= ? ORDER BY Date"));
+    query.addBindValue(priceSymbol(symbol));
+    query.addBindValue(storedDateText(from));
+    db.exec(query);
+    while (query.next()) {
+        const std::optional<QDate> date = parseStoredDate(query.value(0).toString());
+        PriceBar bar{date.value_or(QDate()), 0, 0, 0, 0};
+        bool complete = date.has_value();
+        for (auto [column, price] : {std::pair{1, &bar.open}, {2, &bar.high}, {3, &bar.low}, {4, &bar.close}}) {
+            const QVariant value = query.value(column);
+            bool isNumber = false;
+            *price = value.toDouble(&isNumber);
+            complete = complete && !value.isNull() && isNumber && std::isfinite(*price);
+        }
+        if (complete)
+            bars.append(bar);
+    }
+    return bars;
+}
+
 std::vector<std::optional<ReachedResult>> evaluateReached(const Database &db, const QList<SavedCalculation> &calculations)
 {
     std::vector<std::optional<ReachedResult>> results(std::size_t(calculations.size()));

@@ -35,6 +35,11 @@ void ensurePriceTable(Database &db);
 // otherwise StoreError(ValidationRule) is thrown before anything is written.
 void replacePrices(Database &db, const QString &symbol, const QList<PriceBar> &bars);
 
+// The days of symbol (as a saved row holds it) on and after from, oldest
+// first; none where the file has no price table. Rows another program wrote
+// with a date or a price that is no value are passed over.
+QList<PriceBar> pricesSince(const Database &db, const QString &symbol, QDate from);
+
 // Each calculation's result against the prices after its date, in the order
 // given; empty where there are no such prices (or the row has no direction).
 // Reads one symbol at a time, from the year of its earliest calculation.

@@ -22,7 +22,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 maintainer=$(dpkg-deb -f "$deb" Maintainer)
 echo "Depends: $depends"
 echo "Maintainer: $maintainer"
-for d in libqt6sql6-sqlite qt6-qpa-plugins libqt6widgets6 libc6; do
+for d in libqt6sql6-sqlite qt6-qpa-plugins libqt6widgets6 libqt6charts6 libc6; do
     printf '%s' "$depends" | grep -q "$d" || { echo "package does not depend on $d" >&2; exit 1; }
 done
 [ -n "$maintainer" ]

@@ -1,4 +1,5 @@
 #include "PriceHistory.h"
+#include "PriceImport.h"
 #include "StoreTestSupport.h"
 
 #include <QTest>
@@ -136,6 +137,43 @@ private slots:
         QTEST(rawQuery(File, "SELECT Date || ' ' || printf('%g', High) FROM tblPrices ORDER BY Date"), "stored");
         QCOMPARE(staleYears(), 0);
         QTEST(evaluateReached(*m_db, {saved(0.5, 1, 1, 1, 1, 1)}).front().value().extreme, "highest");
+    }
+
+    void importPrices_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<qint64>("size"); // the file stretched to this many bytes; 0: as written
+        QTest::addColumn<QString>("told"); // a part of what the user is told
+        QTest::addColumn<QVariantList>("stored");
+
+        const QByteArray csv = "Date,Open,High,Low,Close\n2026-01-05,22,22,22,22\n";
+        const QVariantList before{"2026-01-02 11", "2026-01-05 11"};
+        QTest::newRow("overlapping dates replaced") << csv + "2026-01-06,22,22,22,22\n" << 0LL
+            << "Imported 2 days of IBM, 2026-01-05 to 2026-01-06." << QVariantList{"2026-01-02 11", "2026-01-05 22", "2026-01-06 22"};
+        // One row for each kind of refusal: a price, a date, the file's size, its bytes, no days.
+        QTest::newRow("price of 0") << csv + "2026-01-06,1,1,0,1\n" << 0LL << "ibm.csv.\nError #9210: Line 3, column Low" << before;
+        QTest::newRow("duplicate date") << csv + "2026-01-05,1,1,1,1\n" << 0LL << "Error #9213: Line 3" << before;
+        QTest::newRow("1 GB file") << csv << (1LL << 30) << "Error #9101: ibm.csv is 1073741824 bytes" << before;
+        QTest::newRow("binary file") << csv + QByteArray("ELF\0\1", 5) << 0LL << "Error #9102: Line 3" << before;
+        QTest::newRow("empty file") << QByteArray() << 0LL << "Error #9209: The file holds no prices." << before;
+    }
+
+    // A refused file is told with its reason and leaves the prices as they were.
+    void importPrices()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(qint64, size);
+        QVERIFY(writeFile(QStringLiteral("ibm.csv"), csv) && (size == 0 || QFile::resize(QStringLiteral("ibm.csv"), size)));
+        replacePrices(*m_db, QStringLiteral("IBM"), {bar(3, 11, 11), bar(6, 11, 11)});
+        QString message;
+        try {
+            message = importSummaryText(ondara::importPrices(*m_db, QStringLiteral("ibm.csv"), {}, QDate(2026, 2, 1)));
+        } catch (const NumberedError &error) {
+            message = importFailureText(QStringLiteral("ibm.csv"), error);
+        }
+        QFETCH(QString, told);
+        QVERIFY2(message.contains(told), qPrintable(message));
+        QTEST(rawQuery(File, "SELECT Date || ' ' || printf('%g', Close) FROM tblPrices ORDER BY Date"), "stored");
     }
 };
 
