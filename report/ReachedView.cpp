@@ -5,7 +5,7 @@
 #include "MessageBox.h"
 #include "PriceHistory.h"
 #include "PriceNotation.h"
-#include "QueryDialect.h"
+#include "StoredDateTime.h"
 
 #include <QAreaSeries>
 #include <QChart>

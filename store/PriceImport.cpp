@@ -2,7 +2,7 @@
 
 #include "PriceCsv.h"
 #include "PriceHistory.h"
-#include "QueryDialect.h"
+#include "StoredDateTime.h"
 
 #include <QDir>
 
