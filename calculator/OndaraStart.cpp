@@ -61,18 +61,13 @@ void showStartFailure(const QString &text)
 
 int runOndara(QApplication &app, const StartFailureReport &report)
 {
-    std::unique_ptr<frmOndara> window;
-    try {
-        window = std::make_unique<frmOndara>();
-    } catch (const StoreError &error) {
-        report(startFailureText(error));
-        return 1;
-    }
-    // Damage can lie anywhere in the file, and reading all of it costs as much
-    // as the file is long: the window is on screen first, and a damaged file
-    // then ends the run with the same refusal as a file that cannot be opened.
+    const auto window = std::make_unique<frmOndara>();
+    // The window is on screen first; then the saved calculations are opened
+    // and, since damage can lie anywhere in the file, read through, which
+    // costs as much as the file is long. A file that fails either ends the run.
     new AfterFirstPaint(window.get(), [&app, &window, &report] {
         try {
+            window->LoadStore();
             gdbSymbols->requireIntact();
         } catch (const StoreError &error) {
             window->hide();

@@ -24,8 +24,9 @@ QString startFailureText(const StoreError &error);
 void showStartFailure(const QString &text);
 
 // Loads the calculator window and runs until it closes, returning the exit
-// status. When the window cannot load (the saved calculations cannot be opened)
-// the failure goes to report and the status is 1; nothing is created or changed.
+// status. The saved calculations are opened once the window has painted; when
+// they cannot be opened, or the file is damaged anywhere, the window goes, the
+// failure goes to report and the status is 1; nothing is created or changed.
 int runOndara(QApplication &app, const StartFailureReport &report = showStartFailure);
 
 } // namespace ondara

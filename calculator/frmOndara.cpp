@@ -189,14 +189,6 @@ void frmOndara::buildBottomRow()
     cboSymbols->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto *list = qobject_cast<QListView *>(cboSymbols->view()))
         list->setUniformItemSizes(true);
-    // The entries line up in columns only in a fixed-pitch font; a machine
-    // without Courier New gets its own fixed-pitch font.
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setFixedPitch(true);
-    if (!QFontInfo(fixed).fixedPitch())
-        fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    cboSymbols->setFont(fixed);
     const int comboWidth = width() - 2 * Margin - 3 * (BottomButton + 2);
     cboSymbols->setGeometry(Margin, BottomRowTop + 1, comboWidth, BottomButton - 2);
     cboSymbols->setEnabled(false);
@@ -300,6 +292,23 @@ bool frmOndara::CalcRetracement()
 void frmOndara::Form_Load()
 {
     m_state.bUseWave1 = true;
+    fillHelpTable();
+    Picture1->setPicture(QStringLiteral("wavesplash.jpg"));
+}
+
+void frmOndara::LoadStore()
+{
+    // Nothing of it shows until a market is chosen, and opening the file
+    // (loading the database driver above all) would hold up the first paint.
+    // The entries line up in columns only in a fixed-pitch font; a machine
+    // without Courier New gets its own fixed-pitch font. The box is empty
+    // until now, so its font waits too.
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    if (!QFontInfo(fixed).fixedPitch())
+        fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    cboSymbols->setFont(fixed);
     ondara::OpenDB();
     m_store = new ondara::CalculationStore(ondara::gdbSymbols, this);
     m_watchList->follow(*m_store);
@@ -307,10 +316,8 @@ void frmOndara::Form_Load()
         reportWatchListError(QStringLiteral("LoadWatchList"), QStringLiteral(" "), error, QMessageBox::Information);
     });
     LoadWatchList();
-    fillHelpTable();
     if (m_store->isReadOnly())
         setWindowTitle(QStringLiteral("Ondara - saved calculations can be read but not written"));
-    Picture1->setPicture(QStringLiteral("wavesplash.jpg"));
 }
 
 void frmOndara::Form_Unload()

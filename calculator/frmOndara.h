@@ -47,9 +47,9 @@ class frmOndara : public QWidget
     Q_OBJECT
 
 public:
-    // Loads the window: a database that cannot be opened or read throws
-    // ondara::StoreError, and no window comes to exist. A file that can be
-    // read but not written loads, and the title says so.
+    // Loads the window: its controls, pictures and help table. The saved
+    // calculations are not read yet (LoadStore), so that the window is on
+    // screen without waiting for them.
     explicit frmOndara(QWidget *parent = nullptr);
     ~frmOndara() override;
 
@@ -66,6 +66,12 @@ public:
 
 public slots:
     void Form_Load();
+    // Opens the saved calculations and fills the watch list; the program's
+    // start calls it once the window has painted. A file that can be read but
+    // not written opens, and the title says so. Throws ondara::StoreError when
+    // the file cannot be opened or read; until it has run, the watch list and
+    // its commands do nothing.
+    void LoadStore();
     void Form_Unload();
     void Form_KeyUp(int KeyCode, int Shift);
 

@@ -31,6 +31,8 @@ const QString DeleteSymbolTitle = QStringLiteral("Delete Symbol");
 
 void frmOndara::cmdAction_Click(int Index)
 {
+    if (!m_store)
+        return; // the start has not opened the saved calculations yet
     switch (Index) {
     case 0:
         AddSymbol();
@@ -137,6 +139,8 @@ void frmOndara::DeleteSymbol()
 
 void frmOndara::LoadWatchList()
 {
+    if (!m_store)
+        return;
     try {
         // The first page; the rest come as the box's list scrolls.
         m_watchList->setQuery([store = m_store] { return store->watchList(); });

@@ -187,6 +187,7 @@ int main(int argc, char **argv)
     }
 
     frmOndara window;
+    window.LoadStore();
     window.show();
     QCoreApplication::processEvents();
     auto *symbols = window.findChild<QComboBox *>(QStringLiteral("cboSymbols"));

@@ -23,6 +23,7 @@ public:
         QStandardPaths::setTestModeEnabled(true);
         ondara::createDatabase(QStringLiteral("ondara.mdb"));
         window = std::make_unique<frmOndara>();
+        window->LoadStore();
         window->show();
     }
 

@@ -133,7 +133,8 @@ private slots:
         QCOMPARE(entries(), (QStringList{"IBM             1/16/2001 10:00:00 AM", "IBM             1/16/2001 9:07:00 AM",
                                          "IBM             1/15/2001 3:04:05 PM", "MSFT            1/15/2001 3:04:05 PM",
                                          "OTHER            "}));
-        const frmOndara loaded;
+        frmOndara loaded;
+        loaded.LoadStore();
         QCOMPARE(CalculatorFixture::entries(loaded.findChild<QComboBox *>("cboSymbols")), entries());
     }
 
@@ -278,6 +279,7 @@ private slots:
         if (!locked.isValid())
             QSKIP("This file system lets this user write any file.");
         f->window = std::make_unique<frmOndara>();
+        f->window->LoadStore();
         f->window->show();
         QVERIFY(f->ready());
         QCOMPARE(f->window->windowTitle(), "Ondara - saved calculations can be read but not written");
