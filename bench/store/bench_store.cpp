@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
