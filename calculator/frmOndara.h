@@ -183,7 +183,9 @@ private:
     void setRecalledPrice(QLineEdit *field, std::optional<double> price);
     void updateStaleResults();
     QList<LevelLine> shownLevels() const;
+    // Direction, basis and the two prices of the levels shown; empty without them.
     QString levelsHeading() const;
+    QString shownSymbol() const;
     void showLevelMenu(ondara::ChartLabel id, const QPoint &globalPos);
     void applyChangeRule(QLineEdit *field, QString &lastAccepted);
     void selectWholeText(QLineEdit *field);

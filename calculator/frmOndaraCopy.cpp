@@ -55,25 +55,28 @@ QString frmOndara::levelsHeading() const
         return {};
     const bool bull = m_shown->bull;
     const ChartLabel end = LabelFor(m_shown->wave1 ? LabelRole::End1 : LabelRole::Wav3Point, bull);
-    QString heading = QStringLiteral("%1 \u00b7 wave %2 \u00b7 %3 \u2192 %4")
-                          .arg(bull ? QStringLiteral("Bull") : QStringLiteral("Bear"),
-                               m_shown->wave1 ? QStringLiteral("1") : QStringLiteral("3"),
-                               Picture1->label(LabelFor(LabelRole::Start, bull))->text(),
-                               Picture1->label(end)->text());
+    return QStringLiteral("%1 \u00b7 wave %2 \u00b7 %3 \u2192 %4")
+        .arg(bull ? QStringLiteral("Bull") : QStringLiteral("Bear"), m_shown->wave1 ? QStringLiteral("1") : QStringLiteral("3"),
+             Picture1->label(LabelFor(LabelRole::Start, bull))->text(), Picture1->label(end)->text());
+}
+
+QString frmOndara::shownSymbol() const
+{
     // The symbol picked or being typed, as the watch list would save it.
-    const QString symbol = WatchListText::trimmedBlanks(
-                               WatchListText::firstCharacters(WatchListText::trimmedBlanks(cboSymbols->currentText()),
-                                                              WatchListText::MaxSymbolLength))
-                               .toString()
-                               .toUpper();
-    return symbol.isEmpty() ? heading : symbol + QStringLiteral(" \u00b7 ") + heading;
+    return WatchListText::trimmedBlanks(
+               WatchListText::firstCharacters(WatchListText::trimmedBlanks(cboSymbols->currentText()),
+                                              WatchListText::MaxSymbolLength))
+        .toString()
+        .toUpper();
 }
 
 void frmOndara::actCopyLevels_Triggered()
 {
     if (!m_shown)
         return;
-    QApplication::clipboard()->setMimeData(levelsMimeData(levelsHeading(), shownLevels()));
+    const QString symbol = shownSymbol();
+    const QString heading = symbol.isEmpty() ? levelsHeading() : symbol + QStringLiteral(" \u00b7 ") + levelsHeading();
+    QApplication::clipboard()->setMimeData(levelsMimeData(heading, shownLevels()));
 }
 
 void frmOndara::showLevelMenu(ChartLabel id, const QPoint &globalPos)

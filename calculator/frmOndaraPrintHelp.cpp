@@ -5,6 +5,7 @@
 
 #include "ChartView.h"
 #include "ContextHelp.h"
+#include "LevelsText.h"
 #include "ControlIds.h"
 #include "MessageBox.h"
 #include "StoreError.h"
@@ -13,6 +14,7 @@
 #include "modCapture.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -80,12 +82,16 @@ void frmOndara::PrintChart()
         report = reportWindow();
     } catch (const ondara::StoreError &error) {
         // The database went away since start-up: say so rather than end the program.
-        ondara::showMessage(this, QStringLiteral("PrintChart - Error #%1 %2").arg(error.number()).arg(error.description()),
-                            QStringLiteral("Ondara"), QMessageBox::Critical);
+        ondara::showError(this, QStringLiteral("PrintChart"), QStringLiteral("Ondara"), error);
         return;
     }
-    report->picChart()->setPixmap(captured);
-    report->CentreChart();
+    ondara::ChartCapture capture;
+    capture.picture = captured;
+    capture.captured = QDateTime::currentDateTime();
+    capture.symbol = shownSymbol();
+    capture.heading = levelsHeading();
+    capture.levels = shownLevels();
+    report->setChartCapture(capture);
     report->mstrOldSQL = QString();
     report->exec();
     m_frmPrint = nullptr;

@@ -353,6 +353,13 @@ void frmPrint::resizeEvent(QResizeEvent *event)
     CentreChart();
 }
 
+void frmPrint::setChartCapture(const ChartCapture &capture)
+{
+    m_capture = capture;
+    m_picChart->setPixmap(capture.picture);
+    CentreChart();
+}
+
 void frmPrint::CentreChart()
 {
     m_picChart->adjustSize();

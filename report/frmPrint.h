@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartPicture.h"
 #include "ReportFilter.h"
 
 #include <QDialog>
@@ -55,9 +56,12 @@ public:
     // next rebuild reopen the record set even when the text is unchanged.
     QString mstrOldSQL;
 
-    // The chart picture box: the caller puts the captured chart in it and then
-    // calls CentreChart, which sizes the box to its picture.
+    // The chart picture box, which shows the captured chart.
     QLabel *picChart() const { return m_picChart; }
+
+    // The captured chart and what it shows: its picture goes into picChart,
+    // centred; the rest names and captions what is saved of it.
+    void setChartCapture(const ondara::ChartCapture &capture);
 
     // Sizes the chart to its picture and centres it across the window, in the
     // band above the filters.
@@ -125,6 +129,7 @@ private:
     ondara::ReportOrder m_listedOrder = ondara::ReportOrder::SymbolDateTime;
     ReportListModel *m_rows = nullptr;
     PrinterSource m_printerSource;
+    ondara::ChartCapture m_capture;
 
     QGroupBox *fraShow = nullptr;
     QGroupBox *fraDate = nullptr;
