@@ -17,6 +17,14 @@ CommandLine::CommandLine()
                QStringLiteral("The symbol of the imported prices; without it, the file's Symbol "
                               "column or its name gives it."),
                QStringLiteral("SYM"))
+    , m_exportCsv(QStringLiteral("export-csv"),
+                  QStringLiteral("Writes every saved calculation of ondara.mdb in the current folder to a "
+                                 "CSV file, and exits."),
+                  QStringLiteral("FILE"))
+    , m_importCsv(QStringLiteral("import-csv"),
+                  QStringLiteral("Adds the calculations of a CSV file, as --export-csv writes it, to "
+                                 "ondara.mdb in the current folder, and exits."),
+                  QStringLiteral("FILE"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Projects Elliott Wave price targets. Without options it opens its window on\n"
@@ -29,6 +37,8 @@ CommandLine::CommandLine()
     m_parser.addOption(m_version);
     m_parser.addOption(m_importPrices);
     m_parser.addOption(m_symbol);
+    m_parser.addOption(m_exportCsv);
+    m_parser.addOption(m_importCsv);
 }
 
 CommandLine::Action CommandLine::read(const QStringList &arguments)
@@ -47,13 +57,25 @@ CommandLine::Action CommandLine::read(const QStringList &arguments)
         m_error = QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst());
         return Action::Invalid;
     }
-    if (m_parser.isSet(m_importPrices))
-        return Action::ImportPrices;
+    const std::pair<const QCommandLineOption &, Action> fileActions[] = {
+        {m_importPrices, Action::ImportPrices}, {m_exportCsv, Action::ExportCsv}, {m_importCsv, Action::ImportCsv}};
+    Action asked = Action::Window;
+    for (const auto &[option, action] : fileActions) {
+        if (!m_parser.isSet(option))
+            continue;
+        if (asked != Action::Window) {
+            m_error = QStringLiteral("--import-prices, --export-csv and --import-csv go one at a time.");
+            return Action::Invalid;
+        }
+        asked = action;
+    }
+    if (asked == Action::ImportPrices)
+        return asked;
     if (m_parser.isSet(m_symbol)) {
         m_error = QStringLiteral("--symbol names the symbol of --import-prices; it goes with that option.");
         return Action::Invalid;
     }
-    return Action::Window;
+    return asked;
 }
 
 bool CommandLine::mayBeForQt() const
@@ -79,6 +101,11 @@ bool CommandLine::mayBeForQt() const
 QString CommandLine::importFile() const
 {
     return m_parser.value(m_importPrices);
+}
+
+QString CommandLine::csvFile() const
+{
+    return m_parser.value(m_parser.isSet(m_exportCsv) ? m_exportCsv : m_importCsv);
 }
 
 QString CommandLine::importSymbol() const

@@ -15,7 +15,7 @@ namespace ondara {
 class CommandLine
 {
 public:
-    enum class Action { Window, Help, Version, ImportPrices, Invalid };
+    enum class Action { Window, Help, Version, ImportPrices, ExportCsv, ImportCsv, Invalid };
 
     CommandLine();
 
@@ -26,6 +26,8 @@ public:
 
     // The price file and the symbol (empty: the file's own) of ImportPrices.
     QString importFile() const;
+    // The CSV file of ExportCsv or ImportCsv.
+    QString csvFile() const;
     QString importSymbol() const;
 
     // Whether the options that made the last line Invalid are all Qt's own,
@@ -43,6 +45,8 @@ private:
     QCommandLineOption m_version;
     QCommandLineOption m_importPrices;
     QCommandLineOption m_symbol;
+    QCommandLineOption m_exportCsv;
+    QCommandLineOption m_importCsv;
     QString m_error;
 };
 

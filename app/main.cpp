@@ -1,3 +1,5 @@
+#include "CalculationStore.h"
+#include "CalculationsCsv.h"
 #include "CommandLine.h"
 #include "DataFiles.h"
 #include "OndaraStart.h"
@@ -6,6 +8,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QIcon>
 #include <QTextStream>
 
@@ -39,6 +42,44 @@ int importPrices(const CommandLine &commandLine)
     }
 }
 
+QString counted(qsizetype rows)
+{
+    return rows == 1 ? QStringLiteral("1 calculation") : QStringLiteral("%1 calculations").arg(rows);
+}
+
+// Every saved calculation of the current folder's database; a failed write
+// leaves no file, nor any part of one.
+int exportCsv(const QString &path)
+{
+    try {
+        const ondara::CalculationStore store(ondara::openDatabase(QStringLiteral("ondara.mdb")));
+        const QList<ondara::SavedCalculation> rows = store.all().rest();
+        ondara::writeCalculationsCsv(path, rows);
+        QTextStream(stdout) << "Exported " << counted(rows.size()) << " to " << QDir::toNativeSeparators(path) << ".\n";
+        return 0;
+    } catch (const ondara::NumberedError &error) {
+        QTextStream(stderr) << "ondara: Nothing was exported to " << QDir::toNativeSeparators(path) << ".\nError #"
+                            << error.number() << ": " << error.description() << '\n';
+        return 1;
+    }
+}
+
+// Every row of the file is checked before the first is written, and all are
+// written in one transaction: a refused file adds nothing.
+int importCsv(const QString &path)
+{
+    try {
+        ondara::CalculationStore store(ondara::openDatabase(QStringLiteral("ondara.mdb")));
+        const qsizetype added = store.add(ondara::readCalculationsCsv(path)).size();
+        QTextStream(stdout) << "Imported " << counted(added) << " from " << QDir::toNativeSeparators(path) << ".\n";
+        return 0;
+    } catch (const ondara::NumberedError &error) {
+        QTextStream(stderr) << "ondara: Nothing was imported from " << QDir::toNativeSeparators(path) << ".\nError #"
+                            << error.number() << ": " << error.description() << '\n';
+        return 1;
+    }
+}
+
 // The one place where an option's action runs; each prints why it failed and
 // returns non-zero then.
 int runAction(CommandLine &commandLine, CommandLine::Action action)
@@ -52,6 +93,10 @@ int runAction(CommandLine &commandLine, CommandLine::Action action)
         return 0;
     case CommandLine::Action::ImportPrices:
         return importPrices(commandLine);
+    case CommandLine::Action::ExportCsv:
+        return exportCsv(commandLine.csvFile());
+    case CommandLine::Action::ImportCsv:
+        return importCsv(commandLine.csvFile());
     case CommandLine::Action::Invalid:
         QTextStream(stderr) << "ondara: " << commandLine.errorText() << "\nTry 'ondara --help'.\n";
         return 2;

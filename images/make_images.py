@@ -342,6 +342,18 @@ def printer(size, chart):
     return c.result()
 
 
+def print_preview():
+    # A page of the table under a magnifying glass.
+    c = Canvas(REPORT_PICTURE, REPORT_PICTURE, unit=REPORT_PICTURE / 25)
+    c.box(3, 2, 16.5, 21, GREY, GREY_DK, 0.9)
+    for y in (5.5, 8.5, 11.5):
+        c.line([(5.5, y), (14, y)], GREY_LT, 1.2)
+    c.line([(17.5, 17.5), (22.5, 22.5)], GREY, 3)
+    c.circle(14, 14, 5, BLUE, BLUE_DK, 1.4)
+    c.line([(11.6, 12.6), (13, 11.3)], (255, 255, 255), 1.1)
+    return c.result()
+
+
 def select_all():
     c = Canvas(REPORT_PICTURE, REPORT_PICTURE, unit=REPORT_PICTURE / 25)
     for y in (3, 10, 17):
@@ -460,6 +472,7 @@ def main():
         "selectall.gif": select_all(),
         "delete.gif": trash(),
         "print.gif": printer(REPORT_PICTURE, False),
+        "printpreview.gif": print_preview(),
         "savechart.gif": floppy(),
     }
     for name, img in gifs.items():

@@ -17,32 +17,11 @@ namespace ondara {
 
 namespace {
 
-// Opens path's temporary twin, or says in the runtime's words why it cannot.
-void openForSaving(QSaveFile &file, const QString &path)
-{
-    if (file.open(QIODevice::WriteOnly))
-        return;
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.isDir())
-        throw SaveError(SaveError::PathNotFound, QStringLiteral("Path not found"));
-    if (!folder.isWritable())
-        throw SaveError(SaveError::PermissionDenied, QStringLiteral("Permission denied"));
-    throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
-}
-
-// Until commit the file is only the temporary one, which goes away with the
-// QSaveFile when anything fails, so no partial file ever takes the name.
-void commit(QSaveFile &file, bool written)
-{
-    if (!written || !file.commit())
-        throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
-}
-
 // The chart at the size it has on the window, whatever screen drew it.
 QImage windowSizeImage(const QPixmap &chart)
 {
     if (chart.isNull())
-        throw SaveError(SaveError::InvalidPicture, QStringLiteral("Invalid picture"));
+        throw SaveError(SaveError::InvalidPicture, SaveError::tr("Invalid picture"));
     QImage image = chart.toImage();
     if (chart.devicePixelRatio() != 1)
         image = image.scaled(chart.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
@@ -68,17 +47,17 @@ QString suggestedChartName(const ChartCapture &capture)
     // Characters no file system takes are left out of the symbol's part.
     QString symbol = capture.symbol;
     symbol.remove(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]")));
-    return (symbol.isEmpty() ? QStringLiteral("Ondara") : symbol) + u'-'
-        + capture.captured.date().toString(Qt::ISODate);
+    const QDate day = capture.captured.isValid() ? capture.captured.date() : QDate::currentDate();
+    return (symbol.isEmpty() ? QStringLiteral("Ondara") : symbol) + u'-' + day.toString(Qt::ISODate);
 }
 
 void printChart(QPrinter &printer, const QPixmap &chart)
 {
     if (chart.isNull())
-        throw PrintError(PrintError::InvalidPicture, QStringLiteral("Invalid picture"));
+        throw PrintError(PrintError::InvalidPicture, PrintError::tr("Invalid picture"));
     QPainter painter;
     if (!painter.begin(&printer))
-        throw PrintError(PrintError::CannotStart, QStringLiteral("The printer could not start the document."));
+        throw PrintError(PrintError::CannotStart, PrintError::tr("The printer could not start the document."));
     // Thin lines and small figures blur in JPEG, which Qt would otherwise
     // choose for the picture in the print document.
     painter.setRenderHint(QPainter::LosslessImageRendering);
@@ -87,15 +66,15 @@ void printChart(QPrinter &printer, const QPixmap &chart)
     const QSizeF onPaper = chart.deviceIndependentSize() / ChartPixelsPerInch * printer.resolution();
     painter.drawPixmap(QRectF(QPointF(0, 0), onPaper), chart, QRectF(chart.rect()));
     if (!painter.end())
-        throw PrintError(PrintError::CannotFinish, QStringLiteral("The printer could not finish the document."));
+        throw PrintError(PrintError::CannotFinish, PrintError::tr("The printer could not finish the document."));
 }
 
 void saveChartBitmap(const QPixmap &chart, const QString &path)
 {
     const QImage image = windowSizeImage(chart);
     QSaveFile file(path);
-    openForSaving(file, path);
-    commit(file, image.save(&file, "BMP"));
+    openForSaving(file);
+    commitSaved(file, image.save(&file, "BMP"));
 }
 
 void saveChartPng(const ChartCapture &capture, const QString &path)
@@ -116,15 +95,15 @@ void saveChartPng(const ChartCapture &capture, const QString &path)
                          metrics.elidedText(chartCaption(capture), Qt::ElideRight, chart.width() - 8));
     }
     QSaveFile file(path);
-    openForSaving(file, path);
-    commit(file, image.save(&file, "PNG"));
+    openForSaving(file);
+    commitSaved(file, image.save(&file, "PNG"));
 }
 
 void saveChartPdf(const ChartCapture &capture, const QString &path)
 {
     const QImage chart = windowSizeImage(capture.picture);
     QSaveFile file(path);
-    openForSaving(file, path);
+    openForSaving(file);
     {
         QPdfWriter pdf(&file);
         pdf.setTitle(chartCaption(capture));
@@ -133,7 +112,7 @@ void saveChartPdf(const ChartCapture &capture, const QString &path)
         pdf.setResolution(288);
         QPainter painter;
         if (!painter.begin(&pdf))
-            throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+            throw SaveError(SaveError::AccessError, SaveError::tr("Path/File access error"));
         painter.setRenderHint(QPainter::LosslessImageRendering);
         // The chart at its size on the screen it was drawn for.
         const double scale = pdf.resolution() / ChartPixelsPerInch;
@@ -153,9 +132,20 @@ void saveChartPdf(const ChartCapture &capture, const QString &path)
             y += metrics.height();
         }
         if (!painter.end())
-            throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+            throw SaveError(SaveError::AccessError, SaveError::tr("Path/File access error"));
     }
-    commit(file, true);
+    commitSaved(file, true);
+}
+
+void saveChart(const ChartCapture &capture, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        saveChartPng(capture, path);
+    else if (suffix == QLatin1String("pdf"))
+        saveChartPdf(capture, path);
+    else
+        saveChartBitmap(capture.picture, path);
 }
 
 } // namespace ondara

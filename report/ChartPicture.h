@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LevelsText.h"
-#include "NumberedError.h"
+#include "SaveError.h"
 
 #include <QDateTime>
 #include <QList>
@@ -12,19 +12,6 @@ class QPrinter;
 
 // The chart picture of the report window on paper and on disk.
 namespace ondara {
-
-// A chart that could not be written, with the number and text of its message.
-// The numbers are the ones the desktop's runtime gave the same file failures.
-class SaveError : public NumberedError
-{
-public:
-    static constexpr int AccessError = 75;
-    static constexpr int PathNotFound = 76;
-    static constexpr int PermissionDenied = 70;
-    static constexpr int InvalidPicture = 481;
-
-    using NumberedError::NumberedError;
-};
 
 // The captured chart and the calculation it shows: what a saved PNG or PDF
 // says besides its pixels, and what its suggested file name is made of.
@@ -40,7 +27,8 @@ struct ChartCapture
 // "IBM · 2026-12-06 14:03:22 · Bull · wave 1 · 10.00 → 20.00"
 QString chartCaption(const ChartCapture &capture);
 
-// "IBM-2026-12-06", or "Ondara-2026-12-06" without a symbol; no suffix.
+// "IBM-2026-12-06", or "Ondara-2026-12-06" without a symbol; no suffix. A
+// capture without a time is named for today.
 QString suggestedChartName(const ChartCapture &capture);
 
 // A screen pixel of the chart is 15 twips, 1/96 inch: the chart keeps on paper
@@ -64,5 +52,9 @@ void saveChartPng(const ChartCapture &capture, const QString &path);
 // A PDF page with the chart, its caption and its levels as text a reader can
 // search and copy; written as the bitmap is. Throws SaveError.
 void saveChartPdf(const ChartCapture &capture, const QString &path);
+
+// Writes the chart in the form its file name's suffix asks for: PNG or PDF as
+// above, and a bitmap for any other name. Throws SaveError.
+void saveChart(const ChartCapture &capture, const QString &path);
 
 } // namespace ondara

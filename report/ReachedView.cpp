@@ -100,16 +100,6 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
     return control;
 }
 
-[[noreturn]] void throwOpenFailure(const QString &path)
-{
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.isDir())
-        throw SaveError(SaveError::PathNotFound, QStringLiteral("Path not found"));
-    if (!folder.isWritable())
-        throw SaveError(SaveError::PermissionDenied, QStringLiteral("Permission denied"));
-    throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
-}
-
 } // namespace
 
 ReachedView::ReachedView(const SavedCalculation &calculation, const std::optional<ReachedResult> &result,
@@ -383,10 +373,9 @@ QPixmap ReachedView::chartPicture() const
 void ReachedView::saveChart(const QString &path) const
 {
     if (!m_chartView)
-        throw SaveError(SaveError::InvalidPicture, QStringLiteral("Invalid picture"));
+        throw SaveError(SaveError::InvalidPicture, SaveError::tr("Invalid picture"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throwOpenFailure(path);
+    openForSaving(file);
     bool written = false;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) {
         // One page the chart's size, drawn from the scene, so its texts stay text.
@@ -406,10 +395,7 @@ void ReachedView::saveChart(const QString &path) const
     } else {
         written = chartPicture().toImage().save(&file, "PNG");
     }
-    // Until commit the chart is only in the temporary file, which goes away
-    // with the QSaveFile when the write fails.
-    if (!written || !file.commit())
-        throw SaveError(SaveError::AccessError, QStringLiteral("Path/File access error"));
+    commitSaved(file, written);
 }
 
 void ReachedView::cmdCopy_Click()

@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include <cmath>
 
@@ -41,24 +40,6 @@ QString reportRowLine(const QStringList &values)
             line += u'\t';
     }
     return line;
-}
-
-std::unique_ptr<QPrinter> systemPrinter()
-{
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        const QList<QPrinterInfo> installed = QPrinterInfo::availablePrinters();
-        if (!installed.isEmpty())
-            info = installed.first();
-    }
-    if (info.isNull())
-        throw PrintError(PrintError::NoPrinter, QStringLiteral("No printer is installed."));
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    // Qt falls back to a PDF file without a name when the printer cannot be used.
-    if (printer->outputFormat() == QPrinter::PdfFormat && printer->outputFileName().isEmpty())
-        throw PrintError(PrintError::NoPrinter,
-                         QStringLiteral("The printer %1 cannot be used.").arg(info.printerName()));
-    return printer;
 }
 
 void printSymbolReport(QPrinter &printer, CalculationCursor rows)
@@ -109,7 +90,7 @@ void TabbedPageWriter::begin()
 {
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_printer))
-        throw PrintError(PrintError::CannotStart, QStringLiteral("The printer could not start the document."));
+        throw PrintError(PrintError::CannotStart, PrintError::tr("The printer could not start the document."));
     m_y = 0;
     m_painter->setFont(m_font);
 }
@@ -117,7 +98,7 @@ void TabbedPageWriter::begin()
 void TabbedPageWriter::end()
 {
     if (!m_painter->end())
-        throw PrintError(PrintError::CannotFinish, QStringLiteral("The printer could not finish the document."));
+        throw PrintError(PrintError::CannotFinish, PrintError::tr("The printer could not finish the document."));
 }
 
 void TabbedPageWriter::setFont(double pointSize, bool bold, bool underline)
@@ -153,7 +134,7 @@ void TabbedPageWriter::printLine(const QString &line)
     const double pageHeight = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
     if (m_y > 0 && m_y + lineHeight > pageHeight) {
         if (!m_printer.newPage())
-            throw PrintError(PrintError::CannotAddPage, QStringLiteral("The printer could not start a new page."));
+            throw PrintError(PrintError::CannotAddPage, PrintError::tr("The printer could not start a new page."));
         m_y = 0;
     }
 

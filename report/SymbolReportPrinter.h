@@ -2,6 +2,7 @@
 
 #include "NumberedError.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -23,8 +24,9 @@ class CalculationCursor;
 // A print that could not be done, with the number and text of the Print Error box.
 class PrintError : public NumberedError
 {
+    Q_DECLARE_TR_FUNCTIONS(PrintError)
+
 public:
-    static constexpr int NoPrinter = 9001;
     static constexpr int CannotStart = 9002;
     static constexpr int CannotAddPage = 9003;
     static constexpr int CannotFinish = 9004;
@@ -40,10 +42,6 @@ QString reportHeadingLine();
 // report list shows (the ID is never printed). A price of fewer than eight characters is followed by one extra tab, so that columns
 // meet the tab stops eight character widths apart.
 QString reportRowLine(const QStringList &values);
-
-// The system's default printer. Throws PrintError(NoPrinter) when none is
-// installed, since Qt would otherwise print to a PDF file without a name.
-std::unique_ptr<QPrinter> systemPrinter();
 
 // Prints every row rows reads, from its first. Prints nothing, and does not
 // start the printer, when there is none. Throws PrintError when the printer

@@ -1,10 +1,12 @@
 #include "frmPrint.h"
 
 #include "CalculationStore.h"
+#include "CalculationsCsv.h"
 #include "ChartPicture.h"
 #include "ContextHelp.h"
 #include "DataFiles.h"
 #include "LocaleFormat.h"
+#include "MessageBox.h"
 #include "ReportListModel.h"
 #include "ReportQuery.h"
 #include "StoreError.h"
@@ -24,10 +26,16 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QTreeView>
@@ -40,21 +48,36 @@ namespace {
 // The last From date that passed the date check, kept on the picker itself.
 constexpr char FromDateTag[] = "Tag";
 
-const QString SelectAllTip = QStringLiteral("Select All");
-const QString DeselectAllTip = QStringLiteral("Deselect All");
-const QString PrintSymbolsCaption = QStringLiteral("Print Symbols");
-const QString PrintChartCaption = QStringLiteral("Print Chart");
-const QString DeleteTitle = QStringLiteral("Delete Symbols");
-const QString AppTitle = QStringLiteral("Ondara");
+// Where the file dialogs opened last, kept between runs.
+constexpr char ChartFolderKey[] = "report/chartFolder";
+constexpr char CsvFolderKey[] = "report/csvFolder";
 
-QMessageBox::StandardButton showMessage(QWidget *parent, const QString &text, const QString &title,
-                                        QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                        QMessageBox::StandardButton defaultButton = QMessageBox::Ok)
+QString selectAllTip() { return frmPrint::tr("Select All"); }
+QString deselectAllTip() { return frmPrint::tr("Deselect All"); }
+QString printSymbolsCaption() { return frmPrint::tr("Print Symbols"); }
+QString printChartCaption() { return frmPrint::tr("Print Chart"); }
+QString deleteTitle() { return frmPrint::tr("Delete Symbols"); }
+QString appTitle() { return frmPrint::tr("Ondara"); }
+
+QSettings settings()
 {
-    QMessageBox box(icon, title, text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return QSettings(QStringLiteral("Ondara"), QStringLiteral("Ondara"));
+}
+
+// The folder a file dialog opens in: the one last used for that kind of file,
+// else the desktop's own folder for it, else home.
+QString startFolder(const char *key, QStandardPaths::StandardLocation location)
+{
+    const QString last = settings().value(QLatin1StringView(key)).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString standard = QStandardPaths::writableLocation(location);
+    return QFileInfo(standard).isDir() ? standard : QDir::homePath();
+}
+
+void rememberFolder(const char *key, const QString &file)
+{
+    settings().setValue(QLatin1StringView(key), QFileInfo(file).absolutePath());
 }
 
 QToolButton *pictureButton(const QString &name, const QString &toolTip, const QString &picture, QWidget *parent)
@@ -103,7 +126,7 @@ Widget *named(Widget *widget, const QString &name)
 } // namespace
 
 frmPrint::frmPrint(CalculationStore &store, QWidget *parent)
-    : QDialog(parent), m_store(store), m_printerSource(&systemPrinter)
+    : QDialog(parent), m_store(store)
 {
     createControls();
     Form_Load();
@@ -115,7 +138,7 @@ frmPrint::~frmPrint() = default;
 void frmPrint::createControls()
 {
     setObjectName(QLatin1StringView(WindowName));
-    setWindowTitle(PrintSymbolsCaption);
+    setWindowTitle(printSymbolsCaption());
     setModal(true);
 
     ListView1 = named(new QTreeView(this), QStringLiteral("ListView1"));
@@ -140,12 +163,12 @@ void frmPrint::createControls()
     listPolicy.setRetainSizeWhenHidden(true);
     ListView1->setSizePolicy(listPolicy);
 
-    fraShow = named(new QGroupBox(QStringLiteral("Show"), this), QStringLiteral("fraShow"));
+    fraShow = named(new QGroupBox(tr("Show"), this), QStringLiteral("fraShow"));
 
-    fraDate = named(new QGroupBox(QStringLiteral("Date"), fraShow), QStringLiteral("fraDate"));
-    lblDateFrom = named(new QLabel(QStringLiteral("From:"), fraDate), QStringLiteral("lblDateFrom"));
+    fraDate = named(new QGroupBox(tr("Date"), fraShow), QStringLiteral("fraDate"));
+    lblDateFrom = named(new QLabel(tr("From:"), fraDate), QStringLiteral("lblDateFrom"));
     dtpDateFrom = datePicker(QStringLiteral("dtpDateFrom"), fraDate);
-    lblDateTo = named(new QLabel(QStringLiteral("To:"), fraDate), QStringLiteral("lblDateTo"));
+    lblDateTo = named(new QLabel(tr("To:"), fraDate), QStringLiteral("lblDateTo"));
     dtpDateTo = datePicker(QStringLiteral("dtpDateTo"), fraDate);
     // A right click on the From date shows its popup help, not the editing menu.
     dtpDateFrom->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -159,10 +182,10 @@ void frmPrint::createControls()
     dateGrid->addWidget(lblDateTo, 1, 0);
     dateGrid->addWidget(dtpDateTo, 1, 1);
 
-    fraTime = named(new QGroupBox(QStringLiteral("Time"), fraShow), QStringLiteral("fraTime"));
-    lblTimeFrom = named(new QLabel(QStringLiteral("From:"), fraTime), QStringLiteral("lblTimeFrom"));
+    fraTime = named(new QGroupBox(tr("Time"), fraShow), QStringLiteral("fraTime"));
+    lblTimeFrom = named(new QLabel(tr("From:"), fraTime), QStringLiteral("lblTimeFrom"));
     dtpTimeFrom = timePicker(QStringLiteral("dtpTimeFrom"), fraTime);
-    lblTimeTo = named(new QLabel(QStringLiteral("To:"), fraTime), QStringLiteral("lblTimeTo"));
+    lblTimeTo = named(new QLabel(tr("To:"), fraTime), QStringLiteral("lblTimeTo"));
     dtpTimeTo = timePicker(QStringLiteral("dtpTimeTo"), fraTime);
     lblTimeFrom->setBuddy(dtpTimeFrom);
     lblTimeTo->setBuddy(dtpTimeTo);
@@ -172,7 +195,7 @@ void frmPrint::createControls()
     timeGrid->addWidget(lblTimeTo, 1, 0);
     timeGrid->addWidget(dtpTimeTo, 1, 1);
 
-    lblSymbols = named(new QLabel(QStringLiteral("Symbols:"), fraShow), QStringLiteral("lblSymbols"));
+    lblSymbols = named(new QLabel(tr("Symbols:"), fraShow), QStringLiteral("lblSymbols"));
     lstSelectSymbols = named(new QListWidget(fraShow), QLatin1StringView(HelpControlNames[4]));
     lstSelectSymbols->setSelectionMode(QAbstractItemView::MultiSelection);
     lstSelectSymbols->setMinimumWidth(120);
@@ -189,41 +212,52 @@ void frmPrint::createControls()
     showRow->addWidget(fraTime);
     showRow->addLayout(symbolColumn, 1);
 
-    fraSortBy = named(new QGroupBox(QStringLiteral("Sort By"), this), QStringLiteral("fraSortBy"));
-    optSortDate = named(new QRadioButton(QStringLiteral("Date"), fraSortBy), QStringLiteral("optSortDate"));
-    optSortSymbol = named(new QRadioButton(QStringLiteral("Symbol"), fraSortBy), QStringLiteral("optSortSymbol"));
+    fraSortBy = named(new QGroupBox(tr("Sort By"), this), QStringLiteral("fraSortBy"));
+    optSortDate = named(new QRadioButton(tr("Date"), fraSortBy), QStringLiteral("optSortDate"));
+    optSortSymbol = named(new QRadioButton(tr("Symbol"), fraSortBy), QStringLiteral("optSortSymbol"));
     optSortSymbol->setChecked(true);
     auto *sortColumn = new QVBoxLayout(fraSortBy);
     sortColumn->addWidget(optSortDate);
     sortColumn->addWidget(optSortSymbol);
 
-    fraPrint = named(new QGroupBox(QStringLiteral("Print"), this), QStringLiteral("fraPrint"));
-    optChart = named(new QRadioButton(QStringLiteral("&Chart"), fraPrint), QStringLiteral("optChart"));
-    optSymbols = named(new QRadioButton(QStringLiteral("&Symbols"), fraPrint), QStringLiteral("optSymbols"));
+    fraPrint = named(new QGroupBox(tr("Print"), this), QStringLiteral("fraPrint"));
+    optChart = named(new QRadioButton(tr("&Chart"), fraPrint), QStringLiteral("optChart"));
+    optSymbols = named(new QRadioButton(tr("&Symbols"), fraPrint), QStringLiteral("optSymbols"));
     optSymbols->setChecked(true);
     auto *printColumn = new QVBoxLayout(fraPrint);
     printColumn->addWidget(optChart);
     printColumn->addWidget(optSymbols);
 
-    cmdSelectAll = pictureButton(QLatin1StringView(HelpControlNames[0]), SelectAllTip, QStringLiteral("selectall.gif"),
+    cmdSelectAll = pictureButton(QLatin1StringView(HelpControlNames[0]), selectAllTip(), QStringLiteral("selectall.gif"),
                                  this);
-    cmdDelete = pictureButton(QLatin1StringView(HelpControlNames[1]), QStringLiteral("Delete Symbol"),
+    cmdDelete = pictureButton(QLatin1StringView(HelpControlNames[1]), tr("Delete Symbol"),
                               QStringLiteral("delete.gif"), this);
-    cmdPrint = pictureButton(QLatin1StringView(HelpControlNames[3]), PrintSymbolsCaption, QStringLiteral("print.gif"),
+    cmdPrint = pictureButton(QLatin1StringView(HelpControlNames[3]), printSymbolsCaption(), QStringLiteral("print.gif"),
                              this);
-    cmdSave = pictureButton(QLatin1StringView(HelpControlNames[2]), QStringLiteral("Save Chart"),
+    cmdPreview = pictureButton(QStringLiteral("cmdPreview"), tr("Print Preview"), QStringLiteral("printpreview.gif"),
+                               this);
+    cmdSave = pictureButton(QLatin1StringView(HelpControlNames[2]), tr("Save Chart"),
                             QStringLiteral("savechart.gif"), this);
+    cmdExport = named(new QPushButton(tr("Export..."), this), QStringLiteral("cmdExport"));
+    cmdExport->setToolTip(tr("Save the listed calculations, or the selected ones, as a CSV file"));
+    cmdImport = named(new QPushButton(tr("Import..."), this), QStringLiteral("cmdImport"));
+    cmdImport->setToolTip(tr("Add the calculations of a CSV file"));
+    for (QPushButton *button : {cmdExport, cmdImport})
+        button->setAutoDefault(false); // Return in a filter must not start a file dialog
     cmdDelete->setEnabled(false);
-    cmdPrint->setEnabled(false);
+    setPrintButtons(false);
     cmdSave->setEnabled(false);
     auto *buttonGrid = new QGridLayout;
     buttonGrid->addWidget(cmdSelectAll, 0, 0);
     buttonGrid->addWidget(cmdDelete, 0, 1);
     buttonGrid->addWidget(cmdPrint, 1, 0);
-    buttonGrid->addWidget(cmdSave, 1, 1);
+    buttonGrid->addWidget(cmdPreview, 1, 1);
+    buttonGrid->addWidget(cmdSave, 2, 0);
     auto *buttonColumn = new QVBoxLayout;
     buttonColumn->addLayout(buttonGrid);
     buttonColumn->addStretch(1);
+    buttonColumn->addWidget(cmdExport);
+    buttonColumn->addWidget(cmdImport);
 
     auto *optionColumn = new QVBoxLayout;
     optionColumn->addWidget(fraSortBy);
@@ -261,7 +295,10 @@ void frmPrint::connectEvents()
     connect(cmdSelectAll, &QToolButton::clicked, this, &frmPrint::cmdSelectAll_Click);
     connect(cmdDelete, &QToolButton::clicked, this, &frmPrint::cmdDelete_Click);
     connect(cmdPrint, &QToolButton::clicked, this, &frmPrint::cmdPrint_Click);
+    connect(cmdPreview, &QToolButton::clicked, this, &frmPrint::cmdPreview_Click);
     connect(cmdSave, &QToolButton::clicked, this, &frmPrint::cmdSave_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmPrint::cmdExport_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmPrint::cmdImport_Click);
     // The controls with popup help; the mouse reaches two of them through an inner widget.
     const QList<QWidget *> helpControls{cmdSelectAll, cmdDelete, cmdPrint, cmdSave, dtpDateFrom,
                                         dtpDateFrom->findChild<QLineEdit *>(), lstSelectSymbols->viewport()};
@@ -280,9 +317,12 @@ void frmPrint::Form_Load()
     dtpTimeTo->setTime(QTime(23, 59, 59));
     m_sortOrder = ReportOrder::SymbolDateTime;
     RefreshQuery();
-    QPixmap picture;
-    if (loadPicture(QStringLiteral("save.bmp"), picture, m_picChart->devicePixelRatioF())) {
-        m_picChart->setPixmap(picture);
+    // What the chart box shows until the calculator hands it a chart.
+    ChartCapture empty;
+    empty.captured = QDateTime::currentDateTime();
+    if (loadPicture(QStringLiteral("save.bmp"), empty.picture, m_picChart->devicePixelRatioF())) {
+        m_capture = empty;
+        m_picChart->setPixmap(empty.picture);
         m_picChart->adjustSize();
     }
 }
@@ -375,8 +415,8 @@ void frmPrint::CentreChart()
 std::optional<ReportFilter> frmPrint::BuildCriteria()
 {
     if (dtpDateFrom->date() > dtpDateTo->date()) {
-        showMessage(this, QStringLiteral("The To Date must be greater than the From Date."),
-                    QStringLiteral("Invalid To Date"), QMessageBox::Information);
+        showMessage(this, tr("The To Date must be greater than the From Date."),
+                    tr("Invalid To Date"), QMessageBox::Information);
         dtpDateFrom->setDate(QDate::fromString(dtpDateFrom->property(FromDateTag).toString(), Qt::ISODate));
         return std::nullopt;
     }
@@ -486,7 +526,7 @@ void frmPrint::RefreshList(SymbolSelection selection)
     setListButtons(listRowCount() > 1);
     // Print would otherwise wait for a click on a print mode before the list could be printed.
     if (optSymbols->isChecked())
-        cmdPrint->setEnabled(listRowCount() > 0);
+        setPrintButtons(listRowCount() > 0);
 }
 
 // The rows read so far: the list always holds a page when the query has rows,
@@ -502,6 +542,14 @@ void frmPrint::setListButtons(bool enabled)
     cmdDelete->setEnabled(enabled);
 }
 
+// Preview goes with Print; Export too, but only the list can be exported.
+void frmPrint::setPrintButtons(bool enabled)
+{
+    cmdPrint->setEnabled(enabled);
+    cmdPreview->setEnabled(enabled);
+    cmdExport->setEnabled(enabled && optSymbols->isChecked());
+}
+
 void frmPrint::ListView1_Click()
 {
     setListButtons(listRowCount() > 0);
@@ -509,7 +557,7 @@ void frmPrint::ListView1_Click()
 
 void frmPrint::cmdSelectAll_Click()
 {
-    const bool selecting = cmdSelectAll->toolTip() == SelectAllTip;
+    const bool selecting = cmdSelectAll->toolTip() == selectAllTip();
     ListView1->setFocus();
     if (selecting) {
         try {
@@ -526,7 +574,7 @@ void frmPrint::cmdSelectAll_Click()
         ListView1->clearSelection();
         cmdSelectAll->setFocus();
     }
-    setPictureButtonTip(cmdSelectAll, selecting ? DeselectAllTip : SelectAllTip);
+    setPictureButtonTip(cmdSelectAll, selecting ? deselectAllTip() : selectAllTip());
     cmdDelete->setEnabled(listRowCount() > 1);
 }
 
@@ -534,7 +582,7 @@ void frmPrint::cmdDelete_Click()
 {
     const int rows = listRowCount();
     if (rows == 0) {
-        showMessage(this, QStringLiteral("There are no items to delete."), DeleteTitle, QMessageBox::Information);
+        showMessage(this, tr("There are no items to delete."), deleteTitle(), QMessageBox::Information);
         return;
     }
     // With no current row, the selection itself says whether there is anything to delete.
@@ -542,11 +590,11 @@ void frmPrint::cmdDelete_Click()
     const QModelIndex current = selection->currentIndex();
     const bool currentSelected = current.isValid() ? selection->isRowSelected(current.row()) : selection->hasSelection();
     if (!currentSelected) {
-        showMessage(this, QStringLiteral("There are no selected items to delete."), DeleteTitle,
+        showMessage(this, tr("There are no selected items to delete."), deleteTitle(),
                     QMessageBox::Information);
         return;
     }
-    if (showMessage(this, QStringLiteral("Are you sure you want to delete the selected item(s)?"), DeleteTitle,
+    if (showMessage(this, tr("Are you sure you want to delete the selected item(s)?"), deleteTitle(),
                     QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
@@ -569,13 +617,14 @@ void frmPrint::cmdDelete_Click()
 
 void frmPrint::optChart_Click()
 {
-    setWindowTitle(PrintChartCaption);
-    setPictureButtonTip(cmdPrint, PrintChartCaption);
+    setWindowTitle(printChartCaption());
+    setPictureButtonTip(cmdPrint, printChartCaption());
     for (QWidget *control : std::initializer_list<QWidget *>{lstSelectSymbols, dtpDateFrom, dtpDateTo, dtpTimeFrom,
                                                              dtpTimeTo, optSortSymbol, optSortDate, cmdSelectAll,
                                                              cmdDelete})
         control->setEnabled(false);
-    cmdPrint->setEnabled(true);
+    cmdImport->setEnabled(false);
+    setPrintButtons(true);
     cmdSave->setEnabled(true);
     ListView1->hide();
     m_picChart->show();
@@ -583,80 +632,198 @@ void frmPrint::optChart_Click()
 
 void frmPrint::optSymbols_Click()
 {
-    setWindowTitle(PrintSymbolsCaption);
-    setPictureButtonTip(cmdPrint, PrintSymbolsCaption);
+    setWindowTitle(printSymbolsCaption());
+    setPictureButtonTip(cmdPrint, printSymbolsCaption());
     for (QWidget *control : std::initializer_list<QWidget *>{lstSelectSymbols, dtpDateFrom, dtpDateTo, dtpTimeFrom,
                                                              dtpTimeTo, optSortSymbol, optSortDate})
         control->setEnabled(true);
+    cmdImport->setEnabled(true);
     const bool hasRows = listRowCount() > 0;
     setListButtons(hasRows);
-    cmdPrint->setEnabled(hasRows);
+    setPrintButtons(hasRows);
     cmdSave->setEnabled(false);
     ListView1->show();
     m_picChart->hide();
 }
 
-void frmPrint::setPrinterSource(PrinterSource source)
+bool frmPrint::hasSomethingToPrint() const
 {
-    m_printerSource = std::move(source);
+    return !optSymbols->isChecked() || listRowCount() > 0;
+}
+
+// The document's name and the page's orientation, before the dialog shows them.
+void frmPrint::preparePrinter(QPrinter &printer) const
+{
+    const bool chart = !optSymbols->isChecked();
+    printer.setDocName(chart ? suggestedChartName(m_capture) : tr("Saved Symbols"));
+    printer.setPageOrientation(chart ? QPageLayout::Portrait : QPageLayout::Landscape);
+    // With no printer installed the dialog can only write a PDF file; without
+    // a name of ours it would offer one in the hidden data folder.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        printer.setOutputFileName(QDir(QFileInfo(documents).isDir() ? documents : QDir::homePath())
+                                      .filePath(printer.docName() + QStringLiteral(".pdf")));
+    }
+}
+
+void frmPrint::renderTo(QPrinter &printer)
+{
+    if (optSymbols->isChecked())
+        printSymbolReport(printer, m_store.report(m_listedFilter, m_listedOrder));
+    else
+        printChart(printer, m_capture.picture);
+}
+
+void frmPrint::printOn(QPrinter &printer, const QString &procedure)
+{
+    try {
+        renderTo(printer);
+    } catch (const PrintError &error) {
+        showError(this, procedure, tr("Print Error"), error);
+    } catch (const StoreError &error) {
+        showError(this, procedure, tr("Print Error"), error);
+    }
 }
 
 void frmPrint::cmdPrint_Click()
 {
-    try {
-        if (!optSymbols->isChecked()) {
-            printChart(*m_printerSource(), m_picChart->pixmap());
-            return;
+    if (!hasSomethingToPrint())
+        return;
+    // The default printer, as the desktop's dialog chooses it; the user may
+    // pick another one, the copies, the pages or a PDF file there.
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    QPrintDialog dlgPrint(&printer, this);
+    dlgPrint.setObjectName(QStringLiteral("dlgPrint"));
+    if (dlgPrint.exec() != QDialog::Accepted)
+        return;
+    printOn(printer, QStringLiteral("cmdPrint_Click"));
+}
+
+void frmPrint::cmdPreview_Click()
+{
+    if (!hasSomethingToPrint())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    QPrintPreviewDialog dlgPreview(&printer, this);
+    dlgPreview.setObjectName(QStringLiteral("dlgPreview"));
+    // Drawn again for each page set-up, and by the preview's own Print onto the printer its dialog chose.
+    connect(&dlgPreview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *target) { printOn(*target, QStringLiteral("cmdPreview_Click")); });
+    dlgPreview.exec();
+}
+
+// The file chosen in a Save dialog whose name filters end in suffixes, one
+// each: the chosen filter's suffix is added to a name that has none of them,
+// and an existing file is only overwritten when the user says so (No shows
+// the dialog again). Empty when the dialog was cancelled.
+QString frmPrint::chooseSaveFile(QFileDialog &dialog, const QStringList &suffixes)
+{
+    // Qt's own dialog, the same on every desktop; the overwrite question is the window's.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        QString path = dialog.selectedFiles().constFirst();
+        if (!suffixes.contains(QFileInfo(path).suffix().toLower())) {
+            const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
+            path += u'.' + suffixes.value(std::max<qsizetype>(filter, 0));
         }
-        if (listRowCount() == 0)
-            return;
-        const std::unique_ptr<QPrinter> printer = m_printerSource();
-        printSymbolReport(*printer, m_store.report(m_listedFilter, m_listedOrder));
-    } catch (const PrintError &error) {
-        showMessage(this, QStringLiteral("cmdPrint_Click - Error #%1 %2").arg(error.number()).arg(error.description()),
-                    QStringLiteral("Print Error"), QMessageBox::Critical);
-    } catch (const StoreError &error) {
-        showMessage(this, QStringLiteral("cmdPrint_Click - Error #%1 %2").arg(error.number()).arg(error.description()),
-                    QStringLiteral("Print Error"), QMessageBox::Critical);
+        if (!QFileInfo::exists(path)
+            || showMessage(this, tr("That file already exists. Overwrite it?"), tr("Overwrite File"),
+                           QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                == QMessageBox::Yes)
+            return path;
     }
 }
 
 void frmPrint::cmdSave_Click()
 {
-    // Qt's own dialog, the same on every desktop; the overwrite question is the window's.
-    QFileDialog cdlSave(this);
+    QFileDialog cdlSave(this, tr("Save Chart"));
     cdlSave.setObjectName(QStringLiteral("cdlSave"));
-    cdlSave.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    cdlSave.setAcceptMode(QFileDialog::AcceptSave);
-    cdlSave.setFileMode(QFileDialog::AnyFile);
-    cdlSave.setNameFilter(QStringLiteral("Bitmap (*.bmp)"));
-    cdlSave.setDefaultSuffix(QStringLiteral("bmp"));
-
-    QString path;
-    for (;;) {
-        if (cdlSave.exec() != QDialog::Accepted || cdlSave.selectedFiles().isEmpty())
-            return;
-        path = cdlSave.selectedFiles().constFirst();
-        if (!QFileInfo::exists(path))
-            break;
-        if (showMessage(this, QStringLiteral("That file already exists. Overwrite it?"),
-                        QStringLiteral("Overwrite File"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                        QMessageBox::No)
-            == QMessageBox::Yes)
-            break;
-    }
+    // The bitmap first: the chart's own pixels, as it always was saved.
+    cdlSave.setNameFilters({tr("Bitmap (*.bmp)"), tr("PNG image (*.png)"), tr("PDF document (*.pdf)")});
+    cdlSave.setDirectory(startFolder(ChartFolderKey, QStandardPaths::PicturesLocation));
+    cdlSave.selectFile(suggestedChartName(m_capture));
+    const QString path = chooseSaveFile(cdlSave, {QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("pdf")});
+    if (path.isEmpty())
+        return;
+    rememberFolder(ChartFolderKey, path);
     try {
-        saveChartBitmap(m_picChart->pixmap(), path);
+        saveChart(m_capture, path);
     } catch (const SaveError &error) {
-        showMessage(this, QStringLiteral("Error #%1: %2").arg(error.number()).arg(error.description()), AppTitle,
-                    QMessageBox::NoIcon);
+        showError(this, {}, appTitle(), error, QMessageBox::NoIcon, QStringLiteral(": "));
         return;
     }
     close();
 }
 
+// ---- CSV files ----
+
+// The selected rows in the list's order, or every row of the listed query
+// (not only those read so far) when none is selected. Throws StoreError.
+QList<SavedCalculation> frmPrint::exportedRows()
+{
+    QList<SavedCalculation> rows;
+    const QItemSelectionModel *selection = ListView1->selectionModel();
+    for (int row = 0; row < listRowCount(); ++row) {
+        if (selection->isRowSelected(row))
+            rows += m_rows->calculation(row);
+    }
+    return rows.isEmpty() ? m_store.report(m_listedFilter, m_listedOrder).rest() : rows;
+}
+
+void frmPrint::cmdExport_Click()
+{
+    QFileDialog cdlExport(this, tr("Export Calculations"));
+    cdlExport.setObjectName(QStringLiteral("cdlExport"));
+    cdlExport.setNameFilters({tr("CSV file (*.csv)")});
+    cdlExport.setDirectory(startFolder(CsvFolderKey, QStandardPaths::DocumentsLocation));
+    cdlExport.selectFile(QStringLiteral("Ondara-%1").arg(QDate::currentDate().toString(Qt::ISODate)));
+    const QString path = chooseSaveFile(cdlExport, {QStringLiteral("csv")});
+    if (path.isEmpty())
+        return;
+    rememberFolder(CsvFolderKey, path);
+    try {
+        writeCalculationsCsv(path, exportedRows());
+    } catch (const NumberedError &error) {
+        // The file is written whole or not at all: nothing is left to tidy up.
+        showError(this, QStringLiteral("cmdExport_Click"), tr("Export Error"), error);
+    }
+}
+
+void frmPrint::cmdImport_Click()
+{
+    QFileDialog cdlImport(this, tr("Import Calculations"));
+    cdlImport.setObjectName(QStringLiteral("cdlImport"));
+    cdlImport.setOptions(QFileDialog::DontUseNativeDialog);
+    cdlImport.setAcceptMode(QFileDialog::AcceptOpen);
+    cdlImport.setFileMode(QFileDialog::ExistingFile);
+    cdlImport.setNameFilters({tr("CSV file (*.csv)"), tr("All files (*)")});
+    cdlImport.setDirectory(startFolder(CsvFolderKey, QStandardPaths::DocumentsLocation));
+    if (cdlImport.exec() != QDialog::Accepted || cdlImport.selectedFiles().isEmpty())
+        return;
+    const QString path = cdlImport.selectedFiles().constFirst();
+    rememberFolder(CsvFolderKey, path);
+    qsizetype added = 0;
+    try {
+        // Every row is checked before the first is written, and all are written in one transaction.
+        added = m_store.add(readCalculationsCsv(path)).size();
+    } catch (const NumberedError &error) {
+        showMessage(this, errorText(QStringLiteral("cmdImport_Click"), error) + u'\n' + tr("Nothing was imported."),
+                    tr("Import Error"), QMessageBox::Critical);
+        return;
+    }
+    // The list has taken the rows its query selects; the symbol list takes any new symbol.
+    RefreshList();
+    showMessage(this, added == 1 ? tr("1 calculation was imported.") : tr("%1 calculations were imported.").arg(added),
+                tr("Import"), QMessageBox::Information);
+}
+
 void frmPrint::reportStoreError(const QString &procedure, const StoreError &error)
 {
-    showMessage(this, QStringLiteral("%1 - Error #%2 %3").arg(procedure).arg(error.number()).arg(error.description()),
-                PrintSymbolsCaption, QMessageBox::Critical);
+    showError(this, procedure, printSymbolsCaption(), error);
 }

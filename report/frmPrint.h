@@ -2,19 +2,20 @@
 
 #include "ChartPicture.h"
 #include "ReportFilter.h"
+#include "SavedCalculation.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <array>
-#include <functional>
-#include <memory>
 #include <optional>
 
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPrinter;
+class QPushButton;
 class QRadioButton;
 class QTimeEdit;
 class QToolButton;
@@ -29,8 +30,10 @@ class StoreError;
 
 // The report window: lists the saved calculations filtered by a date range, a
 // time-of-day range and a set of symbols, sorted by date or by symbol; deletes
-// the selected ones and prints them as a table. It also holds the chart picture
-// that the calculator window captures, for printing or saving as a bitmap.
+// the selected ones, prints them as a table through the desktop's print dialog
+// or its preview, and exports and imports them as CSV files. It also holds the
+// chart picture that the calculator window captures, for printing or saving
+// as a bitmap, a PNG picture or a PDF document.
 //
 // Constructing it loads it: the first query of the store is listed, so the
 // calculator window creates it when Print Chart first needs it and shows it
@@ -84,11 +87,6 @@ public:
     // Redraws the list and reloads the symbol list, keeping the symbols that were selected.
     void RefreshList();
 
-    // Where the Print button prints; the system's default printer unless
-    // replaced. Throws ondara::PrintError when there is no usable printer.
-    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
-    void setPrinterSource(PrinterSource source);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -111,7 +109,19 @@ private:
     void cmdSelectAll_Click();
     void cmdDelete_Click();
     void cmdPrint_Click();
+    void cmdPreview_Click();
     void cmdSave_Click();
+    void cmdExport_Click();
+    void cmdImport_Click();
+
+    // What Print and Print Preview draw, by the print mode: the one routine for paper, PDF and the preview.
+    void renderTo(QPrinter &printer);
+    void printOn(QPrinter &printer, const QString &procedure);
+    void preparePrinter(QPrinter &printer) const;
+    bool hasSomethingToPrint() const;
+    // The file chosen in a Save dialog, see the source.
+    QString chooseSaveFile(QFileDialog &dialog, const QStringList &suffixes);
+    QList<ondara::SavedCalculation> exportedRows();
 
     // A mouse button released on a control that has popup help; true when it
     // showed the help.
@@ -119,6 +129,7 @@ private:
 
     void RefreshList(SymbolSelection selection);
     void setListButtons(bool enabled);
+    void setPrintButtons(bool enabled);
     int listRowCount() const;
     void reportStoreError(const QString &procedure, const ondara::StoreError &error);
 
@@ -128,7 +139,6 @@ private:
     ondara::ReportFilter m_listedFilter;
     ondara::ReportOrder m_listedOrder = ondara::ReportOrder::SymbolDateTime;
     ReportListModel *m_rows = nullptr;
-    PrinterSource m_printerSource;
     ondara::ChartCapture m_capture;
 
     QGroupBox *fraShow = nullptr;
@@ -155,5 +165,8 @@ private:
     QToolButton *cmdSelectAll = nullptr;
     QToolButton *cmdDelete = nullptr;
     QToolButton *cmdPrint = nullptr;
+    QToolButton *cmdPreview = nullptr;
     QToolButton *cmdSave = nullptr;
+    QPushButton *cmdExport = nullptr;
+    QPushButton *cmdImport = nullptr;
 };

@@ -111,6 +111,15 @@ QList<SavedCalculation> CalculationCursor::next(int count)
     return rows;
 }
 
+QList<SavedCalculation> CalculationCursor::rest()
+{
+    constexpr int RowsPerRead = 1000;
+    QList<SavedCalculation> rows;
+    while (!m_atEnd)
+        rows += next(RowsPerRead);
+    return rows;
+}
+
 // SQLite puts NULL before every value in a rising order and after every value
 // in a falling one; "after" has to agree, or rows without a date would be lost.
 QStringList CalculationCursor::afterTerms(qsizetype key) const
@@ -286,6 +295,11 @@ CalculationCursor CalculationStore::report(const ReportFilter &filter, ReportOrd
             rows.m_filterValues += symbol;
     }
     return rows;
+}
+
+CalculationCursor CalculationStore::all() const
+{
+    return cursor(ReportOrder::SymbolDateTime, true);
 }
 
 QStringList CalculationStore::symbols() const

@@ -25,6 +25,8 @@ public:
 
     // Up to count rows following the last one read; fewer only at the end.
     QList<SavedCalculation> next(int count);
+    // Every row not read yet, for a file that takes them all.
+    QList<SavedCalculation> rest();
     bool atEnd() const { return m_atEnd; }
 
     // Goes back to just after row index of the last page read; -1 goes
@@ -88,6 +90,10 @@ public:
     // The rows that pass filter: dates and times within their ranges (both
     // ends included), symbols among those given when any are.
     CalculationCursor report(const ReportFilter &filter, ReportOrder order) const;
+
+    // Every row with its prices, by symbol, date and time: rows without a date
+    // or a time too, which no report filter passes.
+    CalculationCursor all() const;
 
     // The distinct symbols, sorted; rows without a symbol give none.
     QStringList symbols() const;

@@ -50,7 +50,7 @@ private slots:
                  "calc.gif", "usewave1.gif", "usewave3.gif", "usewave1bear.gif", "usewave3bear.gif",
                  "usewave1plain.gif", "dispdec.gif", "dispfrac.gif", "dispdecplain.gif", "HelpGreen.bmp", "HelpRed.bmp",
                  "help.bmp", "addsymbol.gif", "delsymbol.gif", "printchart.gif", "selectall.gif", "delete.gif",
-                 "print.gif", "savechart.gif"})
+                 "print.gif", "printpreview.gif", "savechart.gif"})
             QTest::newRow(qPrintable(name)) << !standAlone.contains(name);
     }
     void pictureHasDoubleSize()

@@ -1,5 +1,7 @@
 #include "../support/MessageBoxWatcher.h"
+#include "CalculationsCsv.h"
 #include "ContextHelp.h"
+#include "CsvText.h"
 #include "HelpViewer.h"
 #include "ReportFixture.h"
 #include "frmPrint.h"
@@ -143,15 +145,55 @@ QList<Row> standardRows(qsizetype count = 7)
     }.first(count);
 }
 
-// The calculator's capture: a picture of the chart's size in the chart box, then CentreChart.
+// The calculator's capture: a picture of the chart's size and what it shows.
 QPixmap putChart(frmPrint &form)
 {
     QPixmap chart(404, 312);
     chart.fill(Qt::white);
     QPainter(&chart).fillRect(10, 10, 120, 80, Qt::darkGreen);
-    form.picChart()->setPixmap(chart);
-    form.CentreChart();
+    form.setChartCapture({chart, "IBM", QDateTime(QDate(2026, 12, 6), QTime(14, 3, 22)), "Bull · wave 1 · 10.00 → 20.00",
+                          {{"Wave 3 target", "26.18"}, {"Wave 5 extension", "42.36"}}});
     return chart;
+}
+
+// Calls answer on each modal dialog of that type while the timer lives; a
+// dialog the answer leaves open is cancelled, so a test fails rather than waits.
+template<typename Dialog>
+std::unique_ptr<QTimer> answering(std::function<void(Dialog *)> answer)
+{
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [answer] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()); dialog && dialog->isVisible()) {
+            answer(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        }
+    });
+    timer->start(5);
+    return timer;
+}
+
+// Chooses the current folder's file name in a file dialog, with the name filter given; "" cancels.
+void choose(QFileDialog *dialog, const QString &name, const QString &filter = {})
+{
+    dialog->selectNameFilter(filter);
+    dialog->selectFile(QDir::current().filePath(name));
+    if (!name.isEmpty())
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept checks the name first
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return tool.waitForFinished(60000) ? QString::fromUtf8(tool.readAllStandardOutput()) : QString();
+}
+
+QList<SavedCalculation> withoutIds(QList<SavedCalculation> rows)
+{
+    for (SavedCalculation &row : rows)
+        row.id = 0;
+    return rows;
 }
 
 } // namespace
@@ -161,8 +203,17 @@ class TestReportWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    // A home of its own: the Pictures and Documents folders, the settings, and
+    // whatever a print that should not have happened would write.
+    void initTestCase()
+    {
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(m_home.path()).mkdir(QStringLiteral("Pictures"));
+    }
+
+    // No folder remembered from the test before.
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); QSettings("Ondara", "Ondara").clear(); }
 
     // Each filter event rebuilds the text and lists the rows it selects.
     void filterEvents_data()
@@ -322,44 +373,52 @@ private slots:
         QCOMPARE(symbols->findItems("ZZ", Qt::MatchExactly).size(), deleted.contains(65541) ? 0 : 1);
     }
 
-    // Print prints the list, or the chart in the Chart mode even with no rows, and
-    // leaves the window open; without a printer it says so and the window goes on working.
+    // Print answered with a PDF file prints the list, or the chart in the Chart
+    // mode even with no rows, and leaves the window open; Cancel prints and
+    // says nothing. Print Preview draws the same pages.
     void printing_data()
     {
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("the list") << 7 << "optSymbols" << "";
-        QTest::newRow("the chart, no rows") << 0 << "optChart" << "";
-        QTest::newRow("no printer installed")
-            << 7 << "optSymbols" << "Print Error: cmdPrint_Click - Error #9001 No printer is installed. [critical, OK]";
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("firstLine"); // the first two words of the PDF file's text
+        QTest::newRow("the list") << 7 << "optSymbols" << "cmdPrint" << true << 1 << "Saved Symbols";
+        QTest::newRow("the chart, no rows") << 0 << "optChart" << "cmdPrint" << true << 1 << "";
+        QTest::newRow("cancelled") << 7 << "optSymbols" << "cmdPrint" << false << 0 << "";
+        QTest::newRow("preview of the list") << 7 << "optSymbols" << "cmdPreview" << false << 1 << "";
     }
 
     void printing()
     {
         QFETCH(int, rows);
         QFETCH(QString, mode);
-        QFETCH(QString, message);
-        if (!message.isEmpty() && !QPrinterInfo::availablePrinters().isEmpty())
-            QSKIP("this machine has a printer installed");
+        QFETCH(QString, button);
+        QFETCH(bool, accept);
         Report report(standardRows(rows));
         frmPrint &form = *report.form;
         const QString pdf = report.folder.filePath(QStringLiteral("out.pdf"));
-        if (message.isEmpty()) {
-            form.setPrinterSource([&] {
-                auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-                printer->setOutputFileName(pdf);
-                return printer;
-            });
-        }
+        int previewPages = 0;
+        const auto answers = answering<QDialog>([&](QDialog *dialog) {
+            if (auto *preview = dialog->findChild<QPrintPreviewWidget *>())
+                previewPages = preview->pageCount();
+            if (!accept || !qobject_cast<QPrintDialog *>(dialog))
+                return;
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)" comes last
+            dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(pdf);
+            dialog->findChild<QDialogButtonBox *>({}, Qt::FindDirectChildrenOnly)->button(QDialogButtonBox::Ok)->click();
+        });
         act(form, mode);
         MessageBoxWatcher watcher;
-        QTest::mouseClick(control(form, "cmdPrint"), Qt::LeftButton);
-        QTEST(shown(watcher).join(QLatin1Char('\n')), "message");
-        QCOMPARE(QFile::exists(pdf), message.isEmpty());
+        QTest::mouseClick(control(form, button), Qt::LeftButton);
+        QCOMPARE(shown(watcher), QStringList());
+        const QString text = pdfText(pdf);
+        QTEST(int(text.count(QLatin1Char('\f'))) + previewPages, "pages");
+        QTEST(text.simplified().section(u' ', 0, 1), "firstLine");
+        QCOMPARE(QDir(m_home.path()).entryList(QDir::Files), QStringList());
         QVERIFY(form.isVisible());
-        act(form, "optSortDate");
-        QCOMPARE(listedIds(form), (Ids{3, 5, 4, 1, 2}).first(rows ? 5 : 0));
     }
 
     // Which controls work and whether the list or the chart shows. The filters
@@ -371,17 +430,18 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("enabled");
         const QStringList filters{"lstSelectSymbols", "dtpDateFrom", "dtpDateTo", "dtpTimeFrom", "dtpTimeTo",
-                                  "optSortSymbol", "optSortDate"};
-        const QStringList listButtons{"cmdSelectAll", "cmdDelete", "cmdPrint"};
-        const QStringList chartButtons{"cmdPrint", "cmdSave"};
+                                  "optSortSymbol", "optSortDate", "cmdImport"};
+        const QStringList printing{"cmdPrint", "cmdPreview", "cmdExport"};
+        const QStringList listButtons = QStringList{"cmdSelectAll", "cmdDelete"} + printing;
+        const QStringList chartButtons{"cmdPrint", "cmdPreview", "cmdSave"};
         const QString symbols = QStringLiteral("Print Symbols");
         QTest::newRow("at start") << 7 << QStringList() << symbols << filters + listButtons;
         QTest::newRow("at start, no rows") << 0 << QStringList() << symbols << filters;
         // One row: Select All and Delete wait for a click on it, and Select All disables Delete again.
-        QTest::newRow("one row") << 1 << QStringList() << symbols << filters + QStringList{"cmdPrint"};
+        QTest::newRow("one row") << 1 << QStringList() << symbols << filters + printing;
         QTest::newRow("one row, clicked") << 1 << QStringList{"ListView1 0"} << symbols << filters + listButtons;
         QTest::newRow("one row, Select All") << 1 << QStringList{"ListView1 0", "cmdSelectAll"} << symbols
-                                             << filters + QStringList{"cmdSelectAll", "cmdPrint"};
+                                             << filters + QStringList{"cmdSelectAll"} + printing;
         QTest::newRow("Chart") << 7 << QStringList{"optChart"} << "Print Chart" << chartButtons;
         QTest::newRow("Chart, no rows") << 0 << QStringList{"optChart"} << "Print Chart" << chartButtons;
         QTest::newRow("Chart, then Symbols") << 7 << QStringList{"optChart", "optSymbols"} << symbols
@@ -410,7 +470,8 @@ private slots:
         QCOMPARE(control(form, "cmdPrint")->toolTip(), caption);
         QStringList enabled;
         for (const char *name : {"lstSelectSymbols", "dtpDateFrom", "dtpDateTo", "dtpTimeFrom", "dtpTimeTo",
-                                 "optSortSymbol", "optSortDate", "cmdSelectAll", "cmdDelete", "cmdPrint", "cmdSave"}) {
+                                 "optSortSymbol", "optSortDate", "cmdImport", "cmdSelectAll", "cmdDelete", "cmdPrint",
+                                 "cmdPreview", "cmdExport", "cmdSave"}) {
             if (control(form, name)->isEnabled())
                 enabled += QLatin1String(name);
         }
@@ -429,74 +490,142 @@ private slots:
     void savesChart_data()
     {
         QTest::addColumn<QStringList>("choices"); // a name for each opening of the Save As dialog; "" cancels
+        QTest::addColumn<QString>("filter");
         QTest::addColumn<Answers>("answers");
         QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("saved"); // the file written, if any
         const QString overwrite =
             "Overwrite File: That file already exists. Overwrite it? [question, Yes/No, No default]";
-        QTest::newRow("new file, suffix added") << QStringList{"chart"} << Answers{} << QStringList() << true;
+        QTest::newRow("bitmap, suffix added") << QStringList{"chart"} << "" << Answers{} << QStringList() << "chart.bmp";
+        QTest::newRow("PNG, suffix added") << QStringList{"chart"} << "PNG image (*.png)" << Answers{} << QStringList()
+                                           << "chart.png";
+        QTest::newRow("PDF") << QStringList{"chart.pdf"} << "PDF document (*.pdf)" << Answers{} << QStringList()
+                             << "chart.pdf";
         QTest::newRow("existing, No asks again, then cancelled")
-            << QStringList{"chart.bmp", ""} << Answers{QMessageBox::No} << QStringList{overwrite} << false;
+            << QStringList{"chart.bmp", ""} << "" << Answers{QMessageBox::No} << QStringList{overwrite} << "";
         QTest::newRow("existing, Yes overwrites")
-            << QStringList{"chart.bmp"} << Answers{QMessageBox::Yes} << QStringList{overwrite} << true;
-        QTest::newRow("folder missing") << QStringList{"missing/chart.bmp"} << Answers{}
-                                        << QStringList{"Ondara: Error #76: Path not found [no icon, OK]"} << false;
+            << QStringList{"chart.bmp"} << "" << Answers{QMessageBox::Yes} << QStringList{overwrite} << "chart.bmp";
+        QTest::newRow("folder missing") << QStringList{"missing/chart.bmp"} << "" << Answers{}
+                                        << QStringList{"Ondara: Error #76: Path not found [no icon, OK]"} << "";
     }
 
-    // Saving writes a standard bitmap of the chart and closes the window; any
-    // other ending leaves the window open, the file as it was and no temporary file.
+    // Saving writes the chart in the chosen form and closes the window; any
+    // other ending leaves the window open, the file as it was and no temporary
+    // file. The dialog suggests the symbol and day in the Pictures folder, and
+    // opens next in the folder last saved to.
     void savesChart()
     {
         QFETCH(QStringList, choices);
+        QFETCH(QString, filter);
         QFETCH(Answers, answers);
-        QFETCH(bool, saved);
+        QFETCH(QString, saved);
         Report report(standardRows());
         frmPrint &form = *report.form;
         const QPixmap chart = putChart(form);
         act(form, "optChart");
         const QDir folder = QDir::current(); // the report's temporary folder
-        QFile file(folder.filePath(QStringLiteral("chart.bmp")));
+        QFile file(folder.filePath(saved.isEmpty() ? QStringLiteral("chart.bmp") : saved));
         const bool existing = !answers.isEmpty();
         QVERIFY(!existing || (file.open(QIODevice::WriteOnly) && file.write("old") == 3));
         file.close();
         const QStringList filesBefore = folder.entryList(QDir::Files | QDir::Hidden);
-        int opened = 0;
-        QTimer dialogs;
-        dialogs.callOnTimeout([&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            // A dialog that opens once too often is cancelled, so the test fails instead of waiting.
-            if (const QString choice = choices.value(opened++); !choice.isEmpty()) {
-                dialog->selectFile(folder.filePath(choice));
-                static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept checks the name first
-            }
-            if (dialog->isVisible())
-                dialog->reject();
+        QStringList openedIn;
+        const auto dialogs = answering<QFileDialog>([&](QFileDialog *dialog) {
+            openedIn += dialog->directory().absolutePath() + u'/' + QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            choose(dialog, choices.value(openedIn.size() - 1), filter);
         });
-        dialogs.start(5);
         MessageBoxWatcher watcher(existing ? answers : Answers{QMessageBox::Ok});
         QTest::mouseClick(control(form, "cmdSave"), Qt::LeftButton);
 
-        QCOMPARE(opened, choices.size());
+        QCOMPARE(openedIn.size(), choices.size());
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QCOMPARE(openedIn[0], (QFileInfo(pictures).isDir() ? pictures : QDir::homePath()) + "/IBM-2026-12-06");
         QTEST(shown(watcher), "messages");
-        QCOMPARE(form.isVisible(), !saved);
+        QCOMPARE(form.isVisible(), saved.isEmpty());
         QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden),
-                 (saved && !existing ? QStringList{"chart.bmp"} : QStringList()) + filesBefore);
-        if (!saved) {
+                 (!saved.isEmpty() && !existing ? QStringList{saved} : QStringList()) + filesBefore);
+        if (saved.isEmpty()) {
             QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : "none", existing ? "old" : "none");
             return;
         }
-        QCOMPARE(QImage(file.fileName()).convertToFormat(QImage::Format_RGB32),
-                 chart.toImage().convertToFormat(QImage::Format_RGB32));
-        // Another program reads it as a standard bitmap of the chart's size.
-        if (QStandardPaths::findExecutable(QStringLiteral("identify")).isEmpty())
-            QSKIP("ImageMagick's identify is needed to read the bitmap as another program would");
-        QProcess identify;
-        identify.start(QStringLiteral("identify"), {"-format", "%m %wx%h", file.fileName()});
-        QVERIFY(identify.waitForFinished(60000));
-        const QString seen = QString::fromLatin1(identify.readAllStandardOutput());
-        QVERIFY2(QRegularExpression(QStringLiteral("^BMP[23]? 404x312$")).match(seen).hasMatch(), qPrintable(seen));
+        control<QToolButton>(form, "cmdSave")->click();
+        QCOMPARE(openedIn.last(), folder.absoluteFilePath("IBM-2026-12-06"));
+        const QImage written(file.fileName());
+        const QImage pixels = chart.toImage().convertToFormat(QImage::Format_RGB32);
+        if (saved.endsWith(".png")) {
+            // The chart's own pixels over a band with dark text in it.
+            const QImage png = written.convertToFormat(QImage::Format_RGB32), band = png.copy(0, 312, 404, png.height() - 312);
+            QCOMPARE(png.copy(pixels.rect()), pixels);
+            const auto *bits = reinterpret_cast<const QRgb *>(band.constBits());
+            QVERIFY(std::any_of(bits, bits + band.width() * band.height(), [](QRgb pixel) { return qGray(pixel) < 100; }));
+        } else if (saved.endsWith(".pdf")) {
+            QCOMPARE(pdfText(file.fileName()).simplified(),
+                     "IBM · 2026-12-06 14:03:22 · Bull · wave 1 · 10.00 → 20.00 Wave 3 target 26.18 Wave 5 extension 42.36");
+        } else {
+            QCOMPARE(written.convertToFormat(QImage::Format_RGB32), pixels);
+            // Another program reads it as a standard bitmap of the chart's size.
+            if (QStandardPaths::findExecutable(QStringLiteral("identify")).isEmpty())
+                QSKIP("ImageMagick's identify is needed to read the bitmap as another program would");
+            QProcess identify;
+            identify.start(QStringLiteral("identify"), {"-format", "%m %wx%h", file.fileName()});
+            QVERIFY(identify.waitForFinished(60000));
+            const QString seen = QString::fromLatin1(identify.readAllStandardOutput());
+            QVERIFY2(QRegularExpression(QStringLiteral("^BMP[23]? 404x312$")).match(seen).hasMatch(), qPrintable(seen));
+        }
+    }
+
+    // Export writes the rows listed, or only those selected, in the list's
+    // order, and --export-csv every row, those no report lists included.
+    // Import and --import-csv add a file's rows as they were stored; a file
+    // with one bad line adds none of its rows.
+    void csvFiles_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<Ids>("exported");
+        QTest::newRow("listed") << QStringList() << Ids{7, 4, 9, 5000000000LL};
+        QTest::newRow("selected") << QStringList{"ListView1 1", "ListView1 +3"} << Ids{4, 5000000000LL};
+    }
+
+    void csvFiles()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(Ids, exported);
+        // Quotes, commas, line breaks, UTF-8, formula-like symbols, 64-bit IDs,
+        // missing values and six decimals; the last row is in no report of today.
+        Report report({Row{qint64(5000000000), "Q\"UOTE,D", Today, QTime(9, 30, 1), 10.123456, 20.5, {}, 30.000001,
+                           0.000001, 654321.123456},
+                       row(4, "=SUM(A1)", Today, QTime(10, 0)), row(7, "-1\nLINE", Today, QTime(11, 0), 0.5),
+                       row(9, QStringLiteral("NESTLÉ@"), Today, QTime(12, 0)), Row{11, "@NODATE"}});
+        for (const QString &step : steps)
+            act(*report.form, step);
+        const QString csv = report.folder.filePath("out.csv"), all = report.folder.filePath("all.csv");
+        QStringList files{csv, csv, report.folder.filePath("bad.csv")}; // Export, then Import twice
+        writeCsvFile(files.last(), "Symbol,Date,Time,W1Start,W1End,W3Target,W3Ext,W5Target,W5Ext\r\n"
+                                   "OK,2026-01-02,10:00:00,1,2,3,4,5,6\r\nBAD,2026-01-02,10:00:00,1,2,x,4,5,6\r\n");
+        const auto dialogs = answering<QFileDialog>([&](QFileDialog *dialog) { choose(dialog, files.takeFirst()); });
+        MessageBoxWatcher watcher;
+        QTest::mouseClick(control(*report.form, "cmdExport"), Qt::LeftButton);
+        QList<SavedCalculation> rows;
+        for (qint64 id : exported)
+            rows += *report.folder.store().find(id);
+        QCOMPARE(readCalculationsCsv(csv), withoutIds(rows));
+        QCOMPARE(csvRecords(readCsvFile(csv)).last().fields[0].toLongLong(), exported.last()); // 64 bits
+        QCOMPARE(QProcess::execute(QStringLiteral(ONDARA_PROGRAM), {"--export-csv", all}), 0); // in the report's folder
+
+        Report fresh({});
+        QCOMPARE(QProcess::execute(QStringLiteral(ONDARA_PROGRAM), {"--import-csv", all}), 0);
+        const QList<SavedCalculation> everyRow = withoutIds(fresh.folder.store().all().rest());
+        QCOMPARE(everyRow, withoutIds(report.folder.store().all().rest()));
+        for (int import = 0; import < 2; ++import) {
+            QTest::mouseClick(control(*fresh.form, "cmdImport"), Qt::LeftButton);
+            QList<SavedCalculation> stored = withoutIds(fresh.folder.store().all().rest());
+            for (const SavedCalculation &row : withoutIds(rows))
+                QVERIFY(stored.removeOne(row)); // as stored, besides every row imported before
+            QCOMPARE(stored, everyRow);
+        }
+        QCOMPARE(shown(watcher), (QStringList{QStringLiteral("Import: %1 calculations were imported. [information, OK]").arg(rows.size()),
+                                              "Import Error: cmdImport_Click - Error #9205 Line 3, column W3Target: \"x\" is not a "
+                                              "number.\nNothing was imported. [critical, OK]"}));
     }
 
     // With the calculator's ten controls ahead of the report's five in the table,
@@ -567,6 +696,9 @@ private slots:
         QCOMPARE(requests[0].pairs, &HelpIDs[2 * (startPair - 1)]);
         QTEST(requests[0].topic, "topic");
     }
+
+private:
+    QTemporaryDir m_home;
 };
 
 QTEST_MAIN(TestReportWindow)
