@@ -109,6 +109,7 @@ void saveChartPdf(const ChartCapture &capture, const QString &path)
         pdf.setTitle(chartCaption(capture));
         pdf.setCreator(QStringLiteral("Ondara"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         pdf.setResolution(288);
         QPainter painter;
         if (!painter.begin(&pdf))
