@@ -114,12 +114,13 @@ private:
     void cmdExport_Click();
     void cmdImport_Click();
 
-    // What Print and Print Preview draw, by the print mode: the one routine for paper, PDF and the preview.
+    // The list or the chart, by the print mode: the one routine that draws
+    // on paper, into a PDF file and in the preview. Throws PrintError or StoreError.
     void renderTo(QPrinter &printer);
+    // renderTo, with a failure shown under the procedure's name.
     void printOn(QPrinter &printer, const QString &procedure);
     void preparePrinter(QPrinter &printer) const;
     bool hasSomethingToPrint() const;
-    // The file chosen in a Save dialog, see the source.
     QString chooseSaveFile(QFileDialog &dialog, const QStringList &suffixes);
     QList<ondara::SavedCalculation> exportedRows();
 
