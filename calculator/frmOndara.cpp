@@ -89,6 +89,7 @@ frmOndara::frmOndara(QWidget *parent)
     connect(Picture1, &ChartView::mouseUp, this, &frmOndara::Picture1_MouseUp);
     connect(Picture1, &ChartView::priceMenuRequested, this, &frmOndara::showLevelMenu);
     Form_Load();
+    restorePosition();
 }
 
 frmOndara::~frmOndara()
@@ -254,6 +255,7 @@ void frmOndara::buildBottomRow()
     cboSymbols->setGeometry(Margin, BottomRowTop + 1, comboWidth, BottomButton - 2);
     cboSymbols->setEnabled(false);
     cboSymbols->setAccessibleName(tr("Watch list"));
+    cboSymbols->lineEdit()->setAccessibleName(tr("Watch list"));
     cboSymbols->setAccessibleDescription(tr("Type a symbol to save the calculation under, or pick a saved one"));
     cboSymbols->installEventFilter(this);
     connect(cboSymbols, &QComboBox::activated, this, &frmOndara::cboSymbols_Click);
@@ -365,6 +367,7 @@ void frmOndara::LoadStore()
     LoadWatchList();
     if (m_store->isReadOnly())
         setWindowTitle(tr("Ondara - saved calculations can be read but not written"));
+    restoreSession();
 }
 
 void frmOndara::Form_Unload()
@@ -394,6 +397,7 @@ void frmOndara::paintEvent(QPaintEvent *)
 
 void frmOndara::closeEvent(QCloseEvent *event)
 {
+    saveSession();
     m_unloading = true;
     event->accept();
     Form_Unload();

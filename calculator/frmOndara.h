@@ -176,6 +176,12 @@ private:
     // "Bull · wave 1 · 10.00 → 20.00"
     static QString calculationHeading(bool bull, bool wave1, const QString &start, const QString &end);
     void showBasis();
+
+    // The session is saved when the window closes; the position is taken up
+    // at once, the rest once the saved calculations are open.
+    void restorePosition();
+    void restoreSession();
+    void saveSession() const;
     void showLevelMenu(ondara::ChartLabel id, const QPoint &globalPos);
     void applyChangeRule(QLineEdit *field, QString &lastAccepted);
     void selectWholeText(QLineEdit *field);
@@ -231,6 +237,8 @@ private:
     // The ID of the watch-list entry the user picked (or Add Symbol saved),
     // while the box shows it; typing or a Calculate click clears it.
     std::optional<qint64> m_pickedId;
+    // A market direction has been chosen (bBullMarket alone cannot tell Bear from none).
+    bool m_marketChosen = false;
     // The keys of the window's commands, which text fields leave to them.
     QList<QKeySequence> m_windowKeys;
 

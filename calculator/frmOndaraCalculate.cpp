@@ -92,6 +92,7 @@ void frmOndara::cmdMarket_Click(int Index)
     cmdMarket[1]->setPicture(QString::fromLatin1(direction.bearButton));
     cmdHelp->setPicture(QString::fromLatin1(direction.help));
     m_state.bBullMarket = bull;
+    m_marketChosen = true;
     cmdMarket[0]->setChecked(bull);
     cmdMarket[1]->setChecked(!bull);
 

@@ -109,7 +109,7 @@ bool frmOndara::leavePriceField(QLineEdit *field)
         return true;
     }
     if (refusedOnLeaving(text)) {
-        ondara::showMessage(this, QStringLiteral("Please type numbers only."), QStringLiteral("Ondara"),
+        ondara::showMessage(this, tr("Please type numbers only."), tr("Ondara"),
                             QMessageBox::Information);
         entry = PriceEntry();
         field->setText(QString());

@@ -84,7 +84,7 @@ void frmOndara::PrintChart()
         report = reportWindow();
     } catch (const ondara::StoreError &error) {
         // The database went away since start-up: say so rather than end the program.
-        ondara::showError(this, QStringLiteral("PrintChart"), QStringLiteral("Ondara"), error);
+        ondara::showError(this, QStringLiteral("PrintChart"), tr("Ondara"), error);
         return;
     }
     ondara::ChartCapture capture;
