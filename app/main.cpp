@@ -10,9 +10,13 @@
 #include <QDate>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 using ondara::CommandLine;
 
@@ -106,8 +110,24 @@ int runAction(CommandLine &commandLine, CommandLine::Action action)
     return 2;
 }
 
+// The user's language, where Ondara and Qt have it: Qt's own texts (the
+// buttons of the message boxes, the file and print dialogs) and the program's.
+void installTranslations(QApplication &app)
+{
+    const QLocale locale;
+    for (const auto &[name, folder] : {std::pair{QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+                                       std::pair{QStringLiteral("ondara"), ondara::translationsFolder()}}) {
+        auto translator = std::make_unique<QTranslator>();
+        if (folder.isEmpty() || !translator->load(locale, name, QStringLiteral("_"), folder))
+            continue;
+        translator->setParent(&app);
+        QCoreApplication::installTranslator(translator.release());
+    }
+}
+
 int runWindow(QApplication &app)
 {
+    installTranslations(app);
     // The desktop entry's id, so the desktop matches the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ondara.Ondara"));
     const QIcon icon = ondara::loadIcon(QStringLiteral("ondara.png"));

@@ -1,11 +1,13 @@
 #include "ChartView.h"
 
+#include "ChartItem.h"
 #include "DataFiles.h"
 #include "PriceNotation.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -44,30 +46,30 @@ struct LabelLayout {
 
 // Design positions in twips, relative to the chart's top-left corner.
 constexpr LabelLayout labelLayouts[] = {
-    {ChartLabel::lblStartUp, 285, 4320, AutoWidth, 0x0000FFFF, "Wave 1 Start point"},
-    {ChartLabel::lblEnd1Up, 320, 2180, 1215, 0x0000FFFF, "Wave 1 end point"},
-    {ChartLabel::lblWav3Ext, 885, 1215, AutoWidth, 0x0000FF00, "Wave 3 Extension"},
-    {ChartLabel::lblTgtWav3Up, 885, 1500, AutoWidth, 0x0000FF00, "Wave 3 target point"},
-    {ChartLabel::lblWav3High, 885, 1785, AutoWidth, 0x0000FF00, "Wave 3 low point"},
-    {ChartLabel::lblWav5Ext, 3705, 225, AutoWidth, 0x0000FF00, "Wave 5 extension"},
-    {ChartLabel::lblTgtWav5Up, 3705, 510, AutoWidth, 0x0000FF00, "Wave 5 target point"},
-    {ChartLabel::lblWav5High, 3705, 810, AutoWidth, 0x0000FF00, "Wave 5 low point"},
-    {ChartLabel::lblRetLow, 1680, 3420, 1230, 0x00C0E0FF, "38% Retracement"},
-    {ChartLabel::lblRetMid, 1680, 3690, 1215, 0x0080C0FF, "50% Retracement"},
-    {ChartLabel::lblRetTop, 1680, 3960, 1215, 0x000080FF, "62% Retracement"},
-    {ChartLabel::lblRetHigh, 1680, 4215, 1215, 0x000000FF, "75% Retracement"},
-    {ChartLabel::lblStartDn, 360, 90, AutoWidth, 0x0000FFFF, "Wave 1 Start point"},
-    {ChartLabel::lblEnd1Dn, 300, 2235, 1215, 0x0000FFFF, "Wave 1 end point"},
-    {ChartLabel::lblWav3DnHigh, 885, 2625, AutoWidth, 0x000000FF, "Wave 3 low point"},
-    {ChartLabel::lblTgtWav3Dn, 885, 2895, AutoWidth, 0x000000FF, "Wave 3 target point"},
-    {ChartLabel::lblWav3DnExt, 885, 3165, AutoWidth, 0x000000FF, "Wave 3 extension"},
-    {ChartLabel::lblWav5DnHigh, 3705, 3585, AutoWidth, 0x000000FF, "Wave 5 low point"},
-    {ChartLabel::lblTgtWav5Dn, 3705, 3855, AutoWidth, 0x000000FF, "Wave 5 target point"},
-    {ChartLabel::lblWav5DnExt, 3705, 4125, AutoWidth, 0x000000FF, "Wave 5 extension"},
-    {ChartLabel::lblRetDnLow, 1680, 990, 1215, 0x00C0FFC0, "38% Retracement"},
-    {ChartLabel::lblRetDnMid, 1680, 735, 1215, 0x00B0FFB0, "50% Retracement"},
-    {ChartLabel::lblRetDnHigh, 1680, 450, 1215, 0x0080FF80, "62% Retracement"},
-    {ChartLabel::lblRetDnTop, 1680, 180, 1215, 0x0000FF00, "75% Retracement"},
+    {ChartLabel::lblStartUp, 285, 4320, AutoWidth, 0x0000FFFF, QT_TRANSLATE_NOOP("ChartView", "Wave 1 Start point")},
+    {ChartLabel::lblEnd1Up, 320, 2180, 1215, 0x0000FFFF, QT_TRANSLATE_NOOP("ChartView", "Wave 1 end point")},
+    {ChartLabel::lblWav3Ext, 885, 1215, AutoWidth, 0x0000FF00, QT_TRANSLATE_NOOP("ChartView", "Wave 3 Extension")},
+    {ChartLabel::lblTgtWav3Up, 885, 1500, AutoWidth, 0x0000FF00, QT_TRANSLATE_NOOP("ChartView", "Wave 3 target point")},
+    {ChartLabel::lblWav3High, 885, 1785, AutoWidth, 0x0000FF00, QT_TRANSLATE_NOOP("ChartView", "Wave 3 low point")},
+    {ChartLabel::lblWav5Ext, 3705, 225, AutoWidth, 0x0000FF00, QT_TRANSLATE_NOOP("ChartView", "Wave 5 extension")},
+    {ChartLabel::lblTgtWav5Up, 3705, 510, AutoWidth, 0x0000FF00, QT_TRANSLATE_NOOP("ChartView", "Wave 5 target point")},
+    {ChartLabel::lblWav5High, 3705, 810, AutoWidth, 0x0000FF00, QT_TRANSLATE_NOOP("ChartView", "Wave 5 low point")},
+    {ChartLabel::lblRetLow, 1680, 3420, 1230, 0x00C0E0FF, QT_TRANSLATE_NOOP("ChartView", "38% Retracement")},
+    {ChartLabel::lblRetMid, 1680, 3690, 1215, 0x0080C0FF, QT_TRANSLATE_NOOP("ChartView", "50% Retracement")},
+    {ChartLabel::lblRetTop, 1680, 3960, 1215, 0x000080FF, QT_TRANSLATE_NOOP("ChartView", "62% Retracement")},
+    {ChartLabel::lblRetHigh, 1680, 4215, 1215, 0x000000FF, QT_TRANSLATE_NOOP("ChartView", "75% Retracement")},
+    {ChartLabel::lblStartDn, 360, 90, AutoWidth, 0x0000FFFF, QT_TRANSLATE_NOOP("ChartView", "Wave 1 Start point")},
+    {ChartLabel::lblEnd1Dn, 300, 2235, 1215, 0x0000FFFF, QT_TRANSLATE_NOOP("ChartView", "Wave 1 end point")},
+    {ChartLabel::lblWav3DnHigh, 885, 2625, AutoWidth, 0x000000FF, QT_TRANSLATE_NOOP("ChartView", "Wave 3 low point")},
+    {ChartLabel::lblTgtWav3Dn, 885, 2895, AutoWidth, 0x000000FF, QT_TRANSLATE_NOOP("ChartView", "Wave 3 target point")},
+    {ChartLabel::lblWav3DnExt, 885, 3165, AutoWidth, 0x000000FF, QT_TRANSLATE_NOOP("ChartView", "Wave 3 extension")},
+    {ChartLabel::lblWav5DnHigh, 3705, 3585, AutoWidth, 0x000000FF, QT_TRANSLATE_NOOP("ChartView", "Wave 5 low point")},
+    {ChartLabel::lblTgtWav5Dn, 3705, 3855, AutoWidth, 0x000000FF, QT_TRANSLATE_NOOP("ChartView", "Wave 5 target point")},
+    {ChartLabel::lblWav5DnExt, 3705, 4125, AutoWidth, 0x000000FF, QT_TRANSLATE_NOOP("ChartView", "Wave 5 extension")},
+    {ChartLabel::lblRetDnLow, 1680, 990, 1215, 0x00C0FFC0, QT_TRANSLATE_NOOP("ChartView", "38% Retracement")},
+    {ChartLabel::lblRetDnMid, 1680, 735, 1215, 0x00B0FFB0, QT_TRANSLATE_NOOP("ChartView", "50% Retracement")},
+    {ChartLabel::lblRetDnHigh, 1680, 450, 1215, 0x0080FF80, QT_TRANSLATE_NOOP("ChartView", "62% Retracement")},
+    {ChartLabel::lblRetDnTop, 1680, 180, 1215, 0x0000FF00, QT_TRANSLATE_NOOP("ChartView", "75% Retracement")},
 };
 
 // The toggle pictures sit beside the retracement levels they switch, in the
@@ -117,33 +119,37 @@ ChartView::ChartView(QWidget *parent)
     labelFont.setBold(true);
     setFont(labelFont);
 
+    installChartItemAccessibility();
+    const auto addItem = [this](ChartLabel id) {
+        auto *item = new ChartItem(id, this);
+        connect(item, &ChartItem::clicked, this, &ChartView::labelClicked);
+        connect(item, &ChartItem::hovered, this, &ChartView::hovered);
+        connect(item, &ChartItem::menuRequested, this, &ChartView::priceMenuRequested);
+        m_labels[indexOf(id)] = item;
+        return item;
+    };
     for (const LabelLayout &layout : labelLayouts) {
-        auto *label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(ondara::ChartLabelName(layout.id)));
+        ChartItem *label = addItem(layout.id);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setMouseTracking(true);
-        label->setToolTip(QString::fromLatin1(layout.toolTip));
+        label->setToolTip(tr(layout.toolTip));
         label->setProperty("stale", false);
         const bool autoWidth = layout.width == AutoWidth;
         const QRect design(toPixels(layout.left), toPixels(layout.top), autoWidth ? 1 : toPixels(layout.width),
                            toPixels(autoWidth ? AutoHeightTwips : FixedHeightTwips));
         label->setGeometry(design);
         label->hide();
-        m_labels[indexOf(layout.id)] = label;
         m_design[indexOf(layout.id)] = design;
         m_autoWidth[indexOf(layout.id)] = autoWidth;
         m_textWidth[indexOf(layout.id)] = design.width();
         setTextColour(layout.id, layout.colour);
     }
     for (const PictureLayout &layout : pictureLayouts) {
-        auto *picture = new QLabel(this);
-        picture->setObjectName(QString::fromLatin1(ondara::ChartLabelName(layout.id)));
-        picture->setMouseTracking(true);
-        picture->setToolTip(QStringLiteral("Click to display or hide wave 1 Retracements"));
+        ChartItem *picture = addItem(layout.id);
+        picture->setToolTip(tr("Click to display or hide wave 1 Retracements"));
+        picture->setAccessibleName(tr("Wave 1 retracements"));
         const QRect design(toPixels(layout.left), toPixels(layout.top), RetracePictureWidth, RetracePictureHeight);
         picture->setGeometry(design);
         picture->hide();
-        m_labels[indexOf(layout.id)] = picture;
         m_design[indexOf(layout.id)] = design;
         m_textWidth[indexOf(layout.id)] = RetracePictureWidth;
         setItemPicture(layout.id, QString::fromLatin1(layout.picture));
@@ -168,15 +174,37 @@ QLabel *ChartView::label(ChartLabel id) const
     return m_labels[indexOf(id)];
 }
 
-bool ChartView::find(const QObject *object, ChartLabel &id) const
+QString ChartView::levelName(ChartLabel id) const
 {
-    for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        if (m_labels[i] == object) {
-            id = static_cast<ChartLabel>(i);
-            return true;
-        }
+    using L = ChartLabel;
+    switch (id) {
+    case L::lblStartUp: case L::lblStartDn: return tr("Wave 1 start");
+    case L::lblEnd1Up: case L::lblEnd1Dn: return tr("Wave 1 end");
+    case L::lblTgtWav3Up: case L::lblTgtWav3Dn: return tr("Wave 3 target");
+    case L::lblWav3High: case L::lblWav3DnHigh:
+        return m_wave1Basis[id == L::lblWav3High] ? tr("Wave 3 low point") : tr("Wave 3 end point");
+    case L::lblWav3Ext: case L::lblWav3DnExt: return tr("Wave 3 extension");
+    case L::lblWav5High: case L::lblWav5DnHigh: return tr("Wave 5 low point");
+    case L::lblTgtWav5Up: case L::lblTgtWav5Dn: return tr("Wave 5 target");
+    case L::lblWav5Ext: case L::lblWav5DnExt: return tr("Wave 5 extension");
+    case L::lblRetLow: case L::lblRetDnLow: return tr("38% retracement");
+    case L::lblRetMid: case L::lblRetDnMid: return tr("50% retracement");
+    case L::lblRetTop: case L::lblRetDnHigh: return tr("62% retracement");
+    case L::lblRetHigh: case L::lblRetDnTop: return tr("75% retracement");
+    case L::picBearRetrace: case L::picBullRetrace: break;
     }
-    return false;
+    return {};
+}
+
+void ChartView::updateAccessibleName(ChartLabel id)
+{
+    QLabel *target = label(id);
+    target->setAccessibleName(tr("%1: %2").arg(levelName(id), target->text()));
+}
+
+void ChartView::setToggleChecked(ChartLabel id, bool checked)
+{
+    m_labels[indexOf(id)]->setChecked(checked);
 }
 
 bool ChartView::setPicture(const QString &bareName)
@@ -211,6 +239,8 @@ void ChartView::placeWave3Point(bool bull, bool wave1Basis)
     else
         topLeft = wave1Basis ? QPoint(toPixels(885), toPixels(2625)) : QPoint(toPixels(1940), toPixels(3150));
     m_design[indexOf(id)].moveTopLeft(topLeft);
+    m_wave1Basis[bull] = wave1Basis;
+    updateAccessibleName(id);
     layoutLabels();
 }
 
@@ -236,6 +266,7 @@ void ChartView::setLabelText(ChartLabel id, const QString &text)
     if (isPicture(id))
         return; // a toggle picture has no caption
     label(id)->setText(text);
+    updateAccessibleName(id);
     const int width = fontMetrics().horizontalAdvance(text) + 2;
     // A label of a fixed design width widens only for a text that needs it.
     m_textWidth[indexOf(id)] = m_autoWidth[indexOf(id)] ? qMax(1, width) : qMax(m_design[indexOf(id)].width(), width);
@@ -361,6 +392,21 @@ void ChartView::layoutLabels()
         if (m_labels[i]->geometry() != place[i])
             m_labels[i]->setGeometry(place[i]);
     }
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent *)
+{
+    emit backgroundHovered();
+}
+
+void ChartView::mousePressEvent(QMouseEvent *event)
+{
+    event->accept(); // so that the release comes here too
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseUp(event->button());
 }
 
 void ChartView::paintEvent(QPaintEvent *)

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+class ChartItem;
 class QLabel;
 
 // The wave chart, Picture1: the chart picture with the result labels of both
@@ -26,8 +27,12 @@ public:
     explicit ChartView(QWidget *parent = nullptr);
 
     QLabel *label(ondara::ChartLabel id) const;
-    // The label or toggle picture that is this object, if it is one of them.
-    bool find(const QObject *object, ondara::ChartLabel &id) const;
+
+    // What a price label shows, as a trader names it: "Wave 5 target".
+    QString levelName(ondara::ChartLabel id) const;
+
+    // A toggle's details (its levels) are shown; screen readers say so.
+    void setToggleChecked(ondara::ChartLabel id, bool checked);
 
     // Pictures are looked up by bare name; one that cannot be loaded leaves
     // the previous picture in place. Both return whether the picture changed.
@@ -62,8 +67,21 @@ public:
     void setStale(bool stale);
     bool isStale() const { return m_stale; }
 
+signals:
+    // The mouse on a label or toggle picture: a left click, a move over it, a
+    // right click on a price (the menu that copies it).
+    void labelClicked(ondara::ChartLabel id);
+    void hovered(ondara::ChartLabel id);
+    void priceMenuRequested(ondara::ChartLabel id, const QPoint &globalPos);
+    // The mouse over the chart's background, and a button released there.
+    void backgroundHovered();
+    void mouseUp(Qt::MouseButton button);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     static std::size_t index(ondara::ChartLabel id) { return static_cast<std::size_t>(id); }
@@ -71,7 +89,9 @@ private:
     void applyColour(ondara::ChartLabel id);
     void layoutLabels();
 
-    std::array<QLabel *, ondara::ChartLabelCount> m_labels{};
+    void updateAccessibleName(ondara::ChartLabel id);
+
+    std::array<ChartItem *, ondara::ChartLabelCount> m_labels{};
     std::array<QRect, ondara::ChartLabelCount> m_design{};
     std::array<bool, ondara::ChartLabelCount> m_autoWidth{};
     std::array<int, ondara::ChartLabelCount> m_textWidth{};
@@ -81,4 +101,5 @@ private:
     QPixmap m_picture;
     QPixmap m_doubleSizePicture; // painted where a pixel is more than one device pixel
     bool m_stale = false;
+    std::array<bool, 2> m_wave1Basis{true, true}; // bear, bull
 };

@@ -3,6 +3,9 @@
 #include "CalculationStore.h"
 #include "ChartView.h"
 #include "DataFiles.h"
+#include "PictureButton.h"
+#include "PriceField.h"
+#include "PriceText.h"
 #include "WatchListModel.h"
 #include "WaveCalc.h"
 #include "frmPrint.h"
@@ -51,7 +54,7 @@ frmOndara::frmOndara(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmOndara"));
-    setWindowTitle(QStringLiteral("Ondara"));
+    setWindowTitle(tr("Ondara"));
 
     buildTopRow();
     // The window is as wide as the chart, or as the top row when its price
@@ -67,29 +70,66 @@ frmOndara::frmOndara(QWidget *parent)
     Picture1->move((width - ChartView::ChartWidth) / 2, ChartTop);
     buildBottomRow();
     buildHiddenOptions();
-    // Ctrl+C copies the levels unless a text field has the focus: the field's
-    // own copy takes the shortcut first.
-    actCopyLevels = new QAction(QStringLiteral("Copy Levels"), this);
-    actCopyLevels->setObjectName(QStringLiteral("actCopyLevels"));
-    actCopyLevels->setShortcut(QKeySequence::Copy);
-    actCopyLevels->setEnabled(false);
-    addAction(actCopyLevels);
-    connect(actCopyLevels, &QAction::triggered, this, &frmOndara::actCopyLevels_Triggered);
+    buildShortcuts();
     setDefaultButton(cmdCalc);
+    // After the fields come Calculate, then the chart's toggles in the order they stand.
     setTabOrder(TxtWavStart, TxtWavEnd);
     setTabOrder(TxtWavEnd, cmdCalc);
+    QWidget *previous = cmdMarket[1];
+    for (ChartLabel toggle : {ChartLabel::lblTgtWav5Up, ChartLabel::lblTgtWav3Up, ChartLabel::picBearRetrace,
+                              ChartLabel::lblTgtWav3Dn, ChartLabel::lblTgtWav5Dn, ChartLabel::picBullRetrace}) {
+        setTabOrder(previous, Picture1->label(toggle));
+        previous = Picture1->label(toggle);
+    }
+    setTabOrder(previous, cboSymbols);
 
+    connect(Picture1, &ChartView::labelClicked, this, &frmOndara::chartItem_Click);
+    connect(Picture1, &ChartView::hovered, this, &frmOndara::chartItem_MouseMove);
+    connect(Picture1, &ChartView::backgroundHovered, this, &frmOndara::Picture1_MouseMove);
+    connect(Picture1, &ChartView::mouseUp, this, &frmOndara::Picture1_MouseUp);
+    connect(Picture1, &ChartView::priceMenuRequested, this, &frmOndara::showLevelMenu);
     Form_Load();
-    // Key preview, the price fields' focus rules and the chart's mouse handlers
-    // all need to see events before the controls do. Installed once the load
-    // has succeeded, so a window that failed to load leaves no filter behind.
-    qApp->installEventFilter(this);
+    restorePosition();
 }
 
 frmOndara::~frmOndara()
 {
     m_unloading = true;
-    qApp->removeEventFilter(this);
+}
+
+void frmOndara::buildShortcuts()
+{
+    // Ctrl+C copies the levels unless a text field has the focus: the field's
+    // own copy takes the shortcut first.
+    actCopyLevels = new QAction(tr("Copy Levels"), this);
+    actCopyLevels->setObjectName(QStringLiteral("actCopyLevels"));
+    actCopyLevels->setShortcut(QKeySequence::Copy);
+    actCopyLevels->setEnabled(false);
+    addAction(actCopyLevels);
+    connect(actCopyLevels, &QAction::triggered, this, &frmOndara::actCopyLevels_Triggered);
+
+    // A key for every command a mouse reaches; each presses its button, which
+    // does nothing while the button is disabled.
+    const std::pair<PictureButton *, QKeySequence> keys[] = {
+        {cmdCalc, QKeySequence(Qt::Key_F5)},
+        {cmdAction[2], QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {cmdAction[0], QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {cmdAction[1], QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {cmdMarket[0], QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {cmdMarket[1], QKeySequence(Qt::CTRL | Qt::Key_E)},
+    };
+    for (const auto &[button, key] : keys) {
+        auto *action = new QAction(this);
+        action->setObjectName(button->objectName() + QStringLiteral("_Key"));
+        action->setShortcut(key);
+        addAction(action);
+        connect(action, &QAction::triggered, button, &QPushButton::animateClick);
+        button->setShortcutText(key.toString(QKeySequence::NativeText));
+        m_windowKeys.append(key);
+    }
+    TxtWavStart->windowKeys = m_windowKeys;
+    TxtWavEnd->windowKeys = m_windowKeys;
+    cboSymbols->lineEdit()->installEventFilter(this);
 }
 
 void frmOndara::buildTopRow()
@@ -99,13 +139,13 @@ void frmOndara::buildTopRow()
         widget->move(x, Margin);
         x += width;
     };
-    cmdMarket[0] = makePictureButton(QStringLiteral("cmdMarket_0"), QStringLiteral("Bull Market"),
+    cmdMarket[0] = makePictureButton(QStringLiteral("cmdMarket_0"), tr("Bull Market"),
                                      QStringLiteral("bullmarket.gif"), TopButton);
     place(cmdMarket[0], TopButton);
-    cmdDecFrac = makePictureButton(QStringLiteral("cmdDecFrac"), QStringLiteral("Display Fractions"),
+    cmdDecFrac = makePictureButton(QStringLiteral("cmdDecFrac"), tr("Display Fractions"),
                                    QStringLiteral("dispdecplain.gif"), TopButton);
     place(cmdDecFrac, TopButton);
-    cmdUseWave = makePictureButton(QStringLiteral("cmdUseWave"), QStringLiteral("Use Wave 3"),
+    cmdUseWave = makePictureButton(QStringLiteral("cmdUseWave"), tr("Use Wave 3"),
                                    QStringLiteral("usewave1plain.gif"), TopButton);
     place(cmdUseWave, TopButton);
 
@@ -113,23 +153,35 @@ void frmOndara::buildTopRow()
     fraWave->setFixedSize(frameWidth, TopButton);
     place(fraWave, frameWidth);
 
-    cmdCalc = makePictureButton(QStringLiteral("cmdCalc"), QStringLiteral("Calculate"),
-                                QStringLiteral("calc.gif"), TopButton);
+    cmdCalc = makePictureButton(QStringLiteral("cmdCalc"), tr("Calculate"), QStringLiteral("calc.gif"), TopButton);
     place(cmdCalc, TopButton);
-    cmdHelp = makePictureButton(QStringLiteral("cmdHelp"), QStringLiteral("Help"),
-                                QStringLiteral("help.bmp"), TopButton);
+    cmdHelp = makePictureButton(QStringLiteral("cmdHelp"), tr("Help"), QStringLiteral("help.bmp"), TopButton);
     place(cmdHelp, TopButton);
-    cmdMarket[1] = makePictureButton(QStringLiteral("cmdMarket_1"), QStringLiteral("Bear Market"),
+    cmdMarket[1] = makePictureButton(QStringLiteral("cmdMarket_1"), tr("Bear Market"),
                                      QStringLiteral("bearmarket.gif"), TopButton);
     place(cmdMarket[1], TopButton);
 
-    for (int index = 0; index < 2; ++index)
+    // The direction and the display are states a screen reader tells: the
+    // pressed market button, and whether fractions or wave 3 are in force.
+    for (PictureButton *button : {cmdMarket[0], cmdMarket[1], cmdDecFrac, cmdUseWave})
+        button->setCheckable(true);
+    cmdDecFrac->setAccessibleDescription(tr("Checked while prices are shown as fractions"));
+    cmdUseWave->setAccessibleDescription(tr("Checked while the prices measure wave 3"));
+    for (int index = 0; index < 2; ++index) {
         connect(cmdMarket[index], &QPushButton::clicked, this, [this, index] { cmdMarket_Click(index); });
+        connect(cmdMarket[index], &PictureButton::mouseUp, this,
+                [this, index](Qt::MouseButton button) { cmdMarket_MouseUp(index, button); });
+    }
     connect(cmdDecFrac, &QPushButton::clicked, this, &frmOndara::cmdDecFrac_Click);
     connect(cmdUseWave, &QPushButton::clicked, this, &frmOndara::cmdUseWave_Click);
     connect(cmdCalc, &QPushButton::clicked, this, &frmOndara::cmdCalc_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmOndara::cmdHelp_Click);
-    for (QPushButton *button : {cmdDecFrac, cmdUseWave, cmdCalc})
+    connect(cmdDecFrac, &PictureButton::mouseUp, this, &frmOndara::cmdDecFrac_MouseUp);
+    connect(cmdUseWave, &PictureButton::mouseUp, this, &frmOndara::cmdUseWave_MouseUp);
+    connect(cmdCalc, &PictureButton::mouseUp, this, &frmOndara::cmdCalc_MouseUp);
+    connect(cmdHelp, &PictureButton::mouseUp, this, &frmOndara::cmdHelp_MouseUp);
+    for (QPushButton *button : {static_cast<QPushButton *>(cmdDecFrac), static_cast<QPushButton *>(cmdUseWave),
+                                static_cast<QPushButton *>(cmdCalc)})
         button->setEnabled(false);
 }
 
@@ -139,14 +191,18 @@ int frmOndara::buildPriceFrame()
     fraWave->setObjectName(QStringLiteral("fraWave"));
     fraWave->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
-    lblStart = new QLabel(QStringLiteral("Start"), fraWave);
+    lblStart = new QLabel(tr("Start"), fraWave);
     lblStart->setObjectName(QStringLiteral("lblStart"));
-    TxtWavStart = new QLineEdit(fraWave);
-    TxtWavStart->setObjectName(QStringLiteral("TxtWavStart"));
-    lblEnd = new QLabel(QStringLiteral("End"), fraWave);
+    TxtWavStart = new PriceField(QStringLiteral("TxtWavStart"), fraWave);
+    lblEnd = new QLabel(tr("End"), fraWave);
     lblEnd->setObjectName(QStringLiteral("lblEnd"));
-    TxtWavEnd = new QLineEdit(fraWave);
-    TxtWavEnd->setObjectName(QStringLiteral("TxtWavEnd"));
+    TxtWavEnd = new PriceField(QStringLiteral("TxtWavEnd"), fraWave);
+    lblStart->setBuddy(TxtWavStart);
+    lblEnd->setBuddy(TxtWavEnd);
+    TxtWavStart->setAccessibleName(tr("Start"));
+    TxtWavEnd->setAccessibleName(tr("End"));
+    TxtWavStart->setAccessibleDescription(tr("Start price of the measured wave"));
+    TxtWavEnd->setAccessibleDescription(tr("End price of the measured wave"));
 
     const int startLabel = lblStart->fontMetrics().horizontalAdvance(lblStart->text()) + 4;
     const int endLabel = lblEnd->fontMetrics().horizontalAdvance(lblEnd->text()) + 4;
@@ -168,10 +224,16 @@ int frmOndara::buildPriceFrame()
         widget->setGeometry(x, fieldTop, width, fieldHeight);
         x += width + (widget == TxtWavStart ? 6 : 0);
     }
-    for (QLineEdit *entry : {TxtWavStart, TxtWavEnd})
+    for (PriceField *entry : {TxtWavStart, TxtWavEnd}) {
         entry->setEnabled(false);
+        entry->refusesText = &ondara::refusedPriceText;
+        connect(entry, &PriceField::lostFocus, this,
+                [this, entry](Qt::FocusReason reason) { priceFieldLeft(entry, reason); });
+    }
     connect(TxtWavStart, &QLineEdit::textChanged, this, &frmOndara::TxtWavStart_Change);
     connect(TxtWavEnd, &QLineEdit::textChanged, this, &frmOndara::TxtWavEnd_Change);
+    connect(TxtWavStart, &PriceField::gotFocus, this, &frmOndara::TxtWavStart_GotFocus);
+    connect(TxtWavEnd, &PriceField::gotFocus, this, &frmOndara::TxtWavEnd_GotFocus);
     return x + 4;
 }
 
@@ -192,11 +254,14 @@ void frmOndara::buildBottomRow()
     const int comboWidth = width() - 2 * Margin - 3 * (BottomButton + 2);
     cboSymbols->setGeometry(Margin, BottomRowTop + 1, comboWidth, BottomButton - 2);
     cboSymbols->setEnabled(false);
+    cboSymbols->setAccessibleName(tr("Watch list"));
+    cboSymbols->lineEdit()->setAccessibleName(tr("Watch list"));
+    cboSymbols->setAccessibleDescription(tr("Type a symbol to save the calculation under, or pick a saved one"));
+    cboSymbols->installEventFilter(this);
     connect(cboSymbols, &QComboBox::activated, this, &frmOndara::cboSymbols_Click);
     connect(cboSymbols->lineEdit(), &QLineEdit::textEdited, this, &frmOndara::symbolsTextEdited);
 
-    const QString names[] = {QStringLiteral("Add Symbol"), QStringLiteral("Delete Symbol"),
-                             QStringLiteral("Print Chart")};
+    const QString names[] = {tr("Add Symbol"), tr("Delete Symbol"), tr("Print Chart")};
     const QString pictures[] = {QStringLiteral("addsymbol.gif"), QStringLiteral("delsymbol.gif"),
                                 QStringLiteral("printchart.gif")};
     int x = Margin + comboWidth + 2;
@@ -207,6 +272,8 @@ void frmOndara::buildBottomRow()
         cmdAction[index]->setEnabled(false);
         x += BottomButton + 2;
         connect(cmdAction[index], &QPushButton::clicked, this, [this, index] { cmdAction_Click(index); });
+        connect(cmdAction[index], &PictureButton::mouseUp, this,
+                [this, index](Qt::MouseButton button) { cmdAction_MouseUp(index, button); });
     }
 }
 
@@ -214,53 +281,35 @@ void frmOndara::buildHiddenOptions()
 {
     // The wave basis and the display mode live in option buttons the user never
     // sees; the toggles set them and the calculation reads them.
-    optUse1 = new QRadioButton(QStringLiteral("Use Wave 1"), this);
+    optUse1 = new QRadioButton(tr("Use Wave 1"), this);
     optUse1->setObjectName(QStringLiteral("optUse1"));
-    optUse3 = new QRadioButton(QStringLiteral("Use Wave 3"), this);
+    optUse3 = new QRadioButton(tr("Use Wave 3"), this);
     optUse3->setObjectName(QStringLiteral("optUse3"));
     auto *useGroup = new QButtonGroup(this);
     useGroup->addButton(optUse1);
     useGroup->addButton(optUse3);
     optUse1->setChecked(true);
 
-    fraDecFracs = new QGroupBox(QStringLiteral("Decimals"), this);
+    fraDecFracs = new QGroupBox(tr("Decimals"), this);
     fraDecFracs->setObjectName(QStringLiteral("fraDecFracs"));
-    optDec = new QRadioButton(QStringLiteral("Decimals"), fraDecFracs);
+    optDec = new QRadioButton(tr("Decimals"), fraDecFracs);
     optDec->setObjectName(QStringLiteral("optDec"));
-    optDec->setToolTip(QStringLiteral("Display Decimals"));
-    optFrac = new QRadioButton(QStringLiteral("Fractions"), fraDecFracs);
+    optDec->setToolTip(tr("Display Decimals"));
+    optFrac = new QRadioButton(tr("Fractions"), fraDecFracs);
     optFrac->setObjectName(QStringLiteral("optFrac"));
-    optFrac->setToolTip(QStringLiteral("Display Fractions"));
+    optFrac->setToolTip(tr("Display Fractions"));
     optDec->setChecked(true);
 
     for (QWidget *hidden : std::initializer_list<QWidget *>{optUse1, optUse3, fraDecFracs})
         hidden->hide();
 }
 
-QPushButton *frmOndara::makePictureButton(const QString &name, const QString &toolTip,
-                                          const QString &picture, int size)
+PictureButton *frmOndara::makePictureButton(const QString &name, const QString &toolTip, const QString &picture,
+                                            int size)
 {
-    auto *button = new QPushButton(this);
-    button->setObjectName(name);
-    setButtonToolTip(button, toolTip);
-    button->setFixedSize(size, size);
-    button->setIconSize(QSize(size - 4, size - 4));
-    setButtonPicture(button, picture);
+    auto *button = new PictureButton(name, toolTip, size, this);
+    button->setPicture(picture);
     return button;
-}
-
-void frmOndara::setButtonToolTip(QPushButton *button, const QString &toolTip)
-{
-    // A picture button has no text: its tool tip is its name for screen readers.
-    button->setToolTip(toolTip);
-    button->setAccessibleName(toolTip);
-}
-
-void frmOndara::setButtonPicture(QPushButton *button, const QString &bareName)
-{
-    const QIcon picture = ondara::loadIcon(bareName);
-    if (!picture.isNull())
-        button->setIcon(picture);
 }
 
 void frmOndara::setDefaultButton(QPushButton *button)
@@ -317,7 +366,8 @@ void frmOndara::LoadStore()
     });
     LoadWatchList();
     if (m_store->isReadOnly())
-        setWindowTitle(QStringLiteral("Ondara - saved calculations can be read but not written"));
+        setWindowTitle(tr("Ondara - saved calculations can be read but not written"));
+    restoreSession();
 }
 
 void frmOndara::Form_Unload()
@@ -347,6 +397,7 @@ void frmOndara::paintEvent(QPaintEvent *)
 
 void frmOndara::closeEvent(QCloseEvent *event)
 {
+    saveSession();
     m_unloading = true;
     event->accept();
     Form_Unload();
@@ -375,59 +426,37 @@ void frmOndara::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-bool frmOndara::belongsHere(QObject *object) const
+void frmOndara::keyReleaseEvent(QKeyEvent *event)
 {
-    return object->isWidgetType() && static_cast<QWidget *>(object)->window() == this;
+    // A release no control takes comes up to the window: its key preview.
+    Form_KeyUp(event->key(), int(event->modifiers()));
+    QWidget::keyReleaseEvent(event);
+}
+
+void frmOndara::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A press reaches the window before Qt hands the focus to the control
+    // under the mouse: the only moment a price field can still refuse it.
+    if (windowHandle())
+        windowHandle()->installEventFilter(this);
 }
 
 bool frmOndara::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched->isWindowType()) {
-        // Input reaches the window before Qt hands the focus to the control
-        // under the mouse: the only moment a press can still be refused.
-        if (watched != windowHandle() || m_unloading)
-            return false;
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-            const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
-            return refuseFocusMove(childAt(pos), Qt::ClickFocus);
-        }
-        if (type == QEvent::Wheel) {
-            const QPoint pos = static_cast<QWheelEvent *>(event)->position().toPoint();
-            return refuseFocusMove(childAt(pos), Qt::WheelFocus);
+    if (watched == windowHandle() && !m_unloading) {
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::Wheel) {
+            // The press that moved the focus away from a refused field is not
+            // to reach the control behind the message.
+            if (std::exchange(m_eatMouseEvent, false))
+                return true;
+            const auto *pointer = static_cast<QSinglePointEvent *>(event);
+            return refuseFocusMove(childAt(pointer->position().toPoint()),
+                                   type == QEvent::Wheel ? Qt::WheelFocus : Qt::ClickFocus);
         }
         return false;
     }
-    if (!belongsHere(watched))
-        return false;
-
-    switch (type) {
-    case QEvent::MouseButtonRelease:
-        dispatchMouseUp(watched, static_cast<QMouseEvent *>(event)->button());
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-        if (m_eatMouseEvent) {
-            m_eatMouseEvent = false;
-            return true;
-        }
-        break;
-    case QEvent::KeyPress:
-        m_keyUpSeen = nullptr;
-        break;
-    case QEvent::KeyRelease:
-        // The same release travels up through the parents; preview it once.
-        if (event != m_keyUpSeen) {
-            m_keyUpSeen = event;
-            const auto *key = static_cast<QKeyEvent *>(event);
-            Form_KeyUp(key->key(), int(key->modifiers()));
-        }
-        break;
-    default:
-        break;
-    }
-
     if (watched == cboSymbols && type == QEvent::FocusOut) {
         // Its own list popping up, or another window taking over, is no leaving.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
@@ -438,16 +467,16 @@ bool frmOndara::eventFilter(QObject *watched, QEvent *event)
             cboSymbols_LostFocus();
         return false;
     }
-    if (watched == TxtWavStart || watched == TxtWavEnd)
-        return filterPriceField(static_cast<QLineEdit *>(watched), event);
-    if (watched == Picture1) {
-        if (type == QEvent::MouseMove)
-            Picture1_MouseMove();
-        return false;
+    if (watched == cboSymbols->lineEdit()) {
+        // The window's keys win over the symbol box's editing keys, and its
+        // help key reaches the window's key preview, which the box would keep.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (type == QEvent::ShortcutOverride)
+            return isWindowKey(key, m_windowKeys);
+        if (type == QEvent::KeyRelease && key->key() == Qt::Key_F1) {
+            Form_KeyUp(key->key(), int(key->modifiers()));
+            return true;
+        }
     }
-    ChartLabel id;
-    if (watched->parent() == Picture1 && Picture1->find(watched, id))
-        return filterChartEvent(id, event);
     return false;
 }
-

@@ -16,12 +16,13 @@
 #include <optional>
 
 class ChartView;
+class PictureButton;
+class PriceField;
 class WatchListModel;
 class frmPrint;
 class QAction;
 class QMenu;
 struct LevelLine;
-class QButtonGroup;
 class QComboBox;
 class QEvent;
 class QFrame;
@@ -40,8 +41,9 @@ class StoreError;
 // the two prices of the measured wave and the user's choices of market
 // direction, wave basis and display, runs the engine and shows its results on
 // the chart. Its state is the engine's WaveState plus its widgets; each
-// handler carries the name of the control and event that runs it, so that
-// the watch list and the help can hook into the same window.
+// handler carries the name of the control and event that runs it and is
+// connected to that control's signal where the control is built (the price
+// fields, the picture buttons and the chart say what happened to them).
 class frmOndara : public QWidget
 {
     Q_OBJECT
@@ -107,37 +109,25 @@ public slots:
 
     void TxtWavStart_Change();
     void TxtWavStart_GotFocus();
-    void TxtWavStart_LostFocus();
+    // False when the field refused its text and kept the focus.
+    bool TxtWavStart_LostFocus();
     void TxtWavEnd_Change();
     void TxtWavEnd_GotFocus();
-    void TxtWavEnd_LostFocus();
+    bool TxtWavEnd_LostFocus();
 
-    void picBullRetrace_Click();
-    void picBearRetrace_Click();
-    void lblTgtWav3Up_Click();
-    void lblTgtWav3Dn_Click();
-    void lblTgtWav5Up_Click();
-    void lblTgtWav5Dn_Click();
-
-    void picBullRetrace_MouseMove();
-    void picBearRetrace_MouseMove();
-    void lblTgtWav3Up_MouseMove();
-    void lblTgtWav3Dn_MouseMove();
-    void lblTgtWav5Up_MouseMove();
-    void lblTgtWav5Dn_MouseMove();
+    // A click on a target label or a retracement picture shows or hides its
+    // details (picBullRetrace_Click, lblTgtWav3Up_Click, ...: one table).
+    void chartItem_Click(ondara::ChartLabel id);
+    // The mouse over a chart item lights it or puts out what it belongs to
+    // (picBullRetrace_MouseMove, lblWav3High_MouseMove, ...: one table).
+    void chartItem_MouseMove(ondara::ChartLabel id);
     void Picture1_MouseMove();
-    void lblWav3High_MouseMove();
-    void lblWav3Ext_MouseMove();
-    void lblWav3DnHigh_MouseMove();
-    void lblWav3DnExt_MouseMove();
-    void lblWav5High_MouseMove();
-    void lblWav5Ext_MouseMove();
-    void lblWav5DnHigh_MouseMove();
-    void lblWav5DnExt_MouseMove();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -146,17 +136,14 @@ private:
     int buildPriceFrame();
     void buildBottomRow();
     void buildHiddenOptions();
-    QPushButton *makePictureButton(const QString &name, const QString &toolTip, const QString &picture,
-                                   int size);
-    void setButtonToolTip(QPushButton *button, const QString &toolTip);
-    void setButtonPicture(QPushButton *button, const QString &bareName);
+    void buildShortcuts();
+    PictureButton *makePictureButton(const QString &name, const QString &toolTip, const QString &picture,
+                                     int size);
 
     bool wave1Basis() const;
     frmPrint *reportWindow();
     void fillHelpTable();
-    bool dispatchMouseUp(QObject *watched, Qt::MouseButton button);
     void paintChartFor(bool printing);
-    void toggleGroup(std::initializer_list<ondara::ChartLabel> labels, bool &flag);
 
     // What a price field was last given: the tidy text it shows and the exact
     // price behind it ("12.38" for a typed 12 3/8), with the decimals it needs.
@@ -186,38 +173,44 @@ private:
     // Direction, basis and the two prices of the levels shown; empty without them.
     QString levelsHeading() const;
     QString shownSymbol() const;
+    // "Bull · wave 1 · 10.00 → 20.00"
+    static QString calculationHeading(bool bull, bool wave1, const QString &start, const QString &end);
+    void showBasis();
+
+    // The session is saved when the window closes; the position is taken up
+    // at once, the rest once the saved calculations are open.
+    void restorePosition();
+    void restoreSession();
+    void saveSession() const;
     void showLevelMenu(ondara::ChartLabel id, const QPoint &globalPos);
     void applyChangeRule(QLineEdit *field, QString &lastAccepted);
     void selectWholeText(QLineEdit *field);
     bool leavePriceField(QLineEdit *field);
     QLineEdit *focusedPriceField() const;
     bool refuseFocusMove(QWidget *target, Qt::FocusPolicy policy);
-    bool filterPriceField(QLineEdit *field, QEvent *event);
-    bool filterChartEvent(ondara::ChartLabel id, QEvent *event);
-    bool belongsHere(QObject *object) const;
+    void priceFieldLeft(PriceField *field, Qt::FocusReason reason);
 
     // The watch list's helpers.
     void symbolsTextEdited();
-    qint64 pickedId() const;
     void reportWatchListError(const QString &procedure, const QString &separator,
                               const ondara::StoreError &error, QMessageBox::Icon icon);
     void showRecalledBasis(bool wave1);
 
     ondara::WaveState m_state;
 
-    std::array<QPushButton *, 2> cmdMarket{};
-    QPushButton *cmdDecFrac = nullptr;
-    QPushButton *cmdUseWave = nullptr;
+    std::array<PictureButton *, 2> cmdMarket{};
+    PictureButton *cmdDecFrac = nullptr;
+    PictureButton *cmdUseWave = nullptr;
     QFrame *fraWave = nullptr;
     QLabel *lblStart = nullptr;
-    QLineEdit *TxtWavStart = nullptr;
+    PriceField *TxtWavStart = nullptr;
     QLabel *lblEnd = nullptr;
-    QLineEdit *TxtWavEnd = nullptr;
-    QPushButton *cmdCalc = nullptr;
-    QPushButton *cmdHelp = nullptr;
+    PriceField *TxtWavEnd = nullptr;
+    PictureButton *cmdCalc = nullptr;
+    PictureButton *cmdHelp = nullptr;
     ChartView *Picture1 = nullptr;
     QComboBox *cboSymbols = nullptr;
-    std::array<QPushButton *, 3> cmdAction{};
+    std::array<PictureButton *, 3> cmdAction{};
     QRadioButton *optUse1 = nullptr;
     QRadioButton *optUse3 = nullptr;
     QGroupBox *fraDecFracs = nullptr;
@@ -241,10 +234,15 @@ private:
     PriceEntry m_endPrice;
     std::optional<ShownCalculation> m_shown;
 
+    // The ID of the watch-list entry the user picked (or Add Symbol saved),
+    // while the box shows it; typing or a Calculate click clears it.
+    std::optional<qint64> m_pickedId;
+    // A market direction has been chosen (bBullMarket alone cannot tell Bear from none).
+    bool m_marketChosen = false;
+    // The keys of the window's commands, which text fields leave to them.
+    QList<QKeySequence> m_windowKeys;
+
     QPushButton *m_defaultButton = nullptr;
-    QLineEdit *m_selectAllOnRelease = nullptr;
-    QObject *m_chartPressed = nullptr;
-    const QEvent *m_keyUpSeen = nullptr;
     bool m_inLostFocus = false;
     bool m_eatMouseEvent = false;
     bool m_unloading = false;

@@ -1,6 +1,8 @@
 #include "frmOndara.h"
 
 #include "ChartView.h"
+#include "PictureButton.h"
+#include "PriceField.h"
 #include "MessageBox.h"
 #include "PriceText.h"
 #include "WaveCalc.h"
@@ -24,9 +26,6 @@ using ondara::maskString;
 
 namespace {
 
-const QString NotANumber = QStringLiteral("Not a number");
-const QString NotAFraction = QStringLiteral("Not a Fraction");
-const QString Ondara = QStringLiteral("Ondara");
 
 // The twelve price labels of a direction and the number each stands for.
 struct ShownPrice {
@@ -46,6 +45,35 @@ constexpr ShownPrice shownPrices[] = {
 
 // ---- Market direction and wave basis ----
 
+namespace {
+
+// What each direction shows: its set of labels (the other direction's set is
+// hidden) and its pictures.
+struct Direction {
+    std::array<ChartLabel, 13> labels;
+    const char *useWave1;
+    const char *useWave3;
+    const char *calculate;
+    const char *chart;
+    const char *bullButton;
+    const char *bearButton;
+    const char *help;
+};
+using L = ChartLabel;
+constexpr Direction bearDirection{
+    {L::lblStartDn, L::lblEnd1Dn, L::picBullRetrace, L::lblRetDnLow, L::lblRetDnMid, L::lblRetDnHigh,
+     L::lblRetDnTop, L::lblWav3DnHigh, L::lblTgtWav3Dn, L::lblWav3DnExt, L::lblWav5DnHigh, L::lblTgtWav5Dn,
+     L::lblWav5DnExt},
+    "usewave1bear.gif", "usewave3bear.gif", "arrowdn.gif", "wave5down.gif", "bullmarket.gif", "bearred.gif",
+    "HelpRed.bmp"};
+constexpr Direction bullDirection{
+    {L::lblStartUp, L::lblEnd1Up, L::picBearRetrace, L::lblRetLow, L::lblRetMid, L::lblRetHigh, L::lblRetTop,
+     L::lblWav3High, L::lblTgtWav3Up, L::lblWav3Ext, L::lblWav5High, L::lblTgtWav5Up, L::lblWav5Ext},
+    "usewave1.gif", "usewave3.gif", "arrowup.gif", "wave5up.gif", "bullgreen.gif", "bearmarket.gif",
+    "HelpGreen.bmp"};
+
+} // namespace
+
 void frmOndara::cmdMarket_Click(int Index)
 {
     for (QWidget *control : std::initializer_list<QWidget *>{
@@ -54,40 +82,20 @@ void frmOndara::cmdMarket_Click(int Index)
         control->setEnabled(true);
 
     const bool bull = Index == 0;
-    using L = ChartLabel;
-    static constexpr ChartLabel bearSet[] = {
-        L::lblStartDn, L::lblEnd1Dn, L::picBullRetrace, L::lblRetDnLow, L::lblRetDnMid,
-        L::lblRetDnHigh, L::lblRetDnTop, L::lblWav3DnHigh, L::lblTgtWav3Dn, L::lblWav3DnExt,
-        L::lblWav5DnHigh, L::lblTgtWav5Dn, L::lblWav5DnExt};
-    static constexpr ChartLabel bullSet[] = {
-        L::lblStartUp, L::lblEnd1Up, L::picBearRetrace, L::lblRetLow, L::lblRetMid,
-        L::lblRetHigh, L::lblRetTop, L::lblWav3High, L::lblTgtWav3Up, L::lblWav3Ext,
-        L::lblWav5High, L::lblTgtWav5Up, L::lblWav5Ext};
-    const auto &otherSet = bull ? bearSet : bullSet;
-    for (ChartLabel id : otherSet)
+    const Direction &direction = bull ? bullDirection : bearDirection;
+    for (ChartLabel id : (bull ? bearDirection : bullDirection).labels)
         Picture1->setVisible(id, false);
-
-    if (bull) {
-        setButtonPicture(cmdUseWave, optUse1->isChecked() ? QStringLiteral("usewave1.gif")
-                                                          : QStringLiteral("usewave3.gif"));
-        setButtonPicture(cmdCalc, QStringLiteral("arrowup.gif"));
-        Picture1->setPicture(QStringLiteral("wave5up.gif"));
-        setButtonPicture(cmdMarket[0], QStringLiteral("bullgreen.gif"));
-        setButtonPicture(cmdMarket[1], QStringLiteral("bearmarket.gif"));
-        setButtonPicture(cmdHelp, QStringLiteral("HelpGreen.bmp"));
-    } else {
-        setButtonPicture(cmdUseWave, optUse1->isChecked() ? QStringLiteral("usewave1bear.gif")
-                                                          : QStringLiteral("usewave3bear.gif"));
-        setButtonPicture(cmdCalc, QStringLiteral("arrowdn.gif"));
-        Picture1->setPicture(QStringLiteral("wave5down.gif"));
-        setButtonPicture(cmdMarket[1], QStringLiteral("bearred.gif"));
-        setButtonPicture(cmdMarket[0], QStringLiteral("bullmarket.gif"));
-        setButtonPicture(cmdHelp, QStringLiteral("HelpRed.bmp"));
-    }
+    cmdUseWave->setPicture(QString::fromLatin1(optUse1->isChecked() ? direction.useWave1 : direction.useWave3));
+    cmdCalc->setPicture(QString::fromLatin1(direction.calculate));
+    Picture1->setPicture(QString::fromLatin1(direction.chart));
+    cmdMarket[0]->setPicture(QString::fromLatin1(direction.bullButton));
+    cmdMarket[1]->setPicture(QString::fromLatin1(direction.bearButton));
+    cmdHelp->setPicture(QString::fromLatin1(direction.help));
     m_state.bBullMarket = bull;
+    m_marketChosen = true;
+    cmdMarket[0]->setChecked(bull);
+    cmdMarket[1]->setChecked(!bull);
 
-    // Prices that contradict the new direction are cleared silently; they are
-    // compared as the prices they denote, not as texts.
     // The other direction's results are hidden now: the chart shows no levels.
     if (m_shown && m_shown->bull != bull)
         m_shown.reset();
@@ -109,19 +117,19 @@ void frmOndara::cmdMarket_Click(int Index)
 
 void frmOndara::cmdUseWave_Click()
 {
-    const bool bull = m_state.bBullMarket;
-    if (m_state.bUseWave1) {
-        setButtonPicture(cmdUseWave, bull ? QStringLiteral("usewave3.gif") : QStringLiteral("usewave3bear.gif"));
-        setButtonToolTip(cmdUseWave, QStringLiteral("Use Wave 1"));
-        m_state.bUseWave1 = false;
-        optUse3->setChecked(true);
-    } else {
-        setButtonPicture(cmdUseWave, bull ? QStringLiteral("usewave1.gif") : QStringLiteral("usewave1bear.gif"));
-        setButtonToolTip(cmdUseWave, QStringLiteral("Use Wave 3"));
-        m_state.bUseWave1 = true;
-        optUse1->setChecked(true);
-    }
+    const Direction &direction = m_state.bBullMarket ? bullDirection : bearDirection;
+    m_state.bUseWave1 = !m_state.bUseWave1;
+    (m_state.bUseWave1 ? optUse1 : optUse3)->setChecked(true);
+    showBasis();
+    cmdUseWave->setPicture(QString::fromLatin1(m_state.bUseWave1 ? direction.useWave1 : direction.useWave3));
     updateStaleResults();
+}
+
+void frmOndara::showBasis()
+{
+    // The tool tip names the basis the next click switches to.
+    cmdUseWave->setTip(m_state.bUseWave1 ? tr("Use Wave 3") : tr("Use Wave 1"));
+    cmdUseWave->setChecked(!m_state.bUseWave1);
 }
 
 // ---- Decimal and fraction display ----
@@ -129,21 +137,22 @@ void frmOndara::cmdUseWave_Click()
 void frmOndara::cmdDecFrac_Click()
 {
     if (m_state.bShowFractions) {
-        setButtonPicture(cmdDecFrac, QStringLiteral("dispdec.gif"));
-        setButtonToolTip(cmdDecFrac, QStringLiteral("Display Fractions"));
+        cmdDecFrac->setPicture(QStringLiteral("dispdec.gif"));
+        cmdDecFrac->setTip(tr("Display Fractions"));
         optDec_Click();
         m_state.bShowFractions = false;
     } else {
-        setButtonPicture(cmdDecFrac, QStringLiteral("dispfrac.gif"));
-        setButtonToolTip(cmdDecFrac, QStringLiteral("Display Decimals"));
+        cmdDecFrac->setPicture(QStringLiteral("dispfrac.gif"));
+        cmdDecFrac->setTip(tr("Display Decimals"));
         optFrac_Click();
         m_state.bShowFractions = true;
     }
+    cmdDecFrac->setChecked(m_state.bShowFractions);
 }
 
 void frmOndara::optDec_Click()
 {
-    fraDecFracs->setTitle(QStringLiteral("Decimals"));
+    fraDecFracs->setTitle(tr("Decimals"));
     if (TxtWavStart->text().isEmpty() || TxtWavEnd->text().isEmpty())
         return;
     const bool bull = m_state.bBullMarket;
@@ -155,7 +164,7 @@ void frmOndara::optDec_Click()
 
 void frmOndara::optFrac_Click()
 {
-    fraDecFracs->setTitle(QStringLiteral("Fractions"));
+    fraDecFracs->setTitle(tr("Fractions"));
     if (TxtWavStart->text().isEmpty() || TxtWavEnd->text().isEmpty())
         return;
     const bool bull = m_state.bBullMarket;
@@ -180,56 +189,62 @@ bool frmOndara::cmdCalc_Click()
 
     // A click on the button itself means the chart no longer stands for the
     // saved symbol picked in the watch list.
-    if (const QWidget *focus = focusWidget(); focus && focus->objectName() == QLatin1String("cmdCalc"))
+    if (focusWidget() == cmdCalc) {
         cboSymbols->setCurrentIndex(-1);
+        m_pickedId.reset();
+    }
 
     const auto start = fieldPrice(TxtWavStart);
     if (!start) {
-        ondara::showMessage(this, QStringLiteral("Error: Wave Start is not a valid number."), NotANumber,
+        ondara::showMessage(this, tr("Error: Wave Start is not a valid number."), tr("Not a number"),
                             QMessageBox::Warning);
         return false;
     }
     m_state.dblWaveStart = start->value;
     const auto end = fieldPrice(TxtWavEnd);
     if (!end) {
-        ondara::showMessage(this, QStringLiteral("Error: Wave End is not a valid number."), NotANumber,
+        ondara::showMessage(this, tr("Error: Wave End is not a valid number."), tr("Not a number"),
                             QMessageBox::Warning);
         return false;
     }
     m_state.dblWaveEnd = end->value;
 
     if (m_state.dblWaveStart == ondara::FracErrorValue) {
-        ondara::showMessage(this, QStringLiteral("Error: Wave Start does not contain a proper fraction."),
-                            NotAFraction, QMessageBox::Warning);
+        ondara::showMessage(this, tr("Error: Wave Start does not contain a proper fraction."),
+                            tr("Not a Fraction"), QMessageBox::Warning);
         return false;
     }
     if (m_state.dblWaveEnd == ondara::FracErrorValue) {
-        ondara::showMessage(this, QStringLiteral("Error: Wave End does not contain a proper fraction."),
-                            NotAFraction, QMessageBox::Warning);
+        ondara::showMessage(this, tr("Error: Wave End does not contain a proper fraction."),
+                            tr("Not a Fraction"), QMessageBox::Warning);
         return false;
     }
 
     const bool bull = m_state.bBullMarket;
     if (bull && !(m_state.dblWaveStart < m_state.dblWaveEnd)) {
         ondara::showMessage(
-            this, QStringLiteral("In a Bull market, the wave start point must be less than the wave end point."),
-            Ondara, QMessageBox::Information);
+            this, tr("In a Bull market, the wave start point must be less than the wave end point."),
+            tr("Ondara"), QMessageBox::Information);
+        // Back in the start field, its text selected as on any entry, so typing replaces it.
         TxtWavStart->setFocus(Qt::OtherFocusReason);
+        TxtWavStart_GotFocus();
         return false;
     }
     if (!bull && !(m_state.dblWaveStart > m_state.dblWaveEnd)) {
         ondara::showMessage(
             this,
-            QStringLiteral("In a Bear market, the wave start point must be greater than the wave end point."),
-            Ondara, QMessageBox::Information);
+            tr("In a Bear market, the wave start point must be greater than the wave end point."),
+            tr("Ondara"), QMessageBox::Information);
+        // Back in the start field, its text selected as on any entry, so typing replaces it.
         TxtWavStart->setFocus(Qt::OtherFocusReason);
+        TxtWavStart_GotFocus();
         return false;
     }
 
     const bool useWave1 = wave1Basis();
     if (!ondara::LevelsInRange(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1)) {
-        ondara::showMessage(this, QStringLiteral("Error: The levels of these prices are too large to show."),
-                            NotANumber, QMessageBox::Warning);
+        ondara::showMessage(this, tr("Error: The levels of these prices are too large to show."),
+                            tr("Not a number"), QMessageBox::Warning);
         return false;
     }
 
@@ -251,11 +266,11 @@ bool frmOndara::cmdCalc_Click()
         Picture1->setVisible(label(LabelRole::End1), true);
         Picture1->setVisible(wav3Point, false);
         Picture1->placeWave3Point(bull, true);
-        Picture1->setLabelToolTip(wav3Point, QStringLiteral("Wave 3 low point"));
+        Picture1->setLabelToolTip(wav3Point, tr("Wave 3 low point"));
     } else {
         showPrice(LabelRole::Wav3Point, LabelRole::Wav3Point);
         Picture1->placeWave3Point(bull, false);
-        Picture1->setLabelToolTip(wav3Point, QStringLiteral("Wave 3 end point"));
+        Picture1->setLabelToolTip(wav3Point, tr("Wave 3 end point"));
         Picture1->setVisible(wav3Point, true);
         for (LabelRole role : {LabelRole::End1, LabelRole::Wav3Target, LabelRole::Wav3Ext, LabelRole::Ret38,
                                LabelRole::Ret50, LabelRole::Ret62, LabelRole::Ret75})
@@ -271,11 +286,9 @@ bool frmOndara::cmdCalc_Click()
     if (m_state.bShowFractions)
         optFrac_Click();
     m_shown = ShownCalculation{bull, useWave1, m_state.dblWaveStart, m_state.dblWaveEnd};
-    Picture1->setCaption(QStringLiteral("%1 \u00b7 wave %2 \u00b7 %3 \u2192 %4")
-                             .arg(bull ? QStringLiteral("Bull") : QStringLiteral("Bear"),
-                                  useWave1 ? QStringLiteral("1") : QStringLiteral("3"),
-                                  QString::fromStdString((*levels)[LabelRole::Start]->text),
-                                  QString::fromStdString((*levels)[useWave1 ? LabelRole::End1 : LabelRole::Wav3Point]->text)));
+    Picture1->setCaption(calculationHeading(
+        bull, useWave1, QString::fromStdString((*levels)[LabelRole::Start]->text),
+        QString::fromStdString((*levels)[useWave1 ? LabelRole::End1 : LabelRole::Wav3Point]->text)));
     updateStaleResults();
     return true;
 }

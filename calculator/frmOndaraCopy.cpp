@@ -4,6 +4,8 @@
 #include "frmOndara.h"
 
 #include "ChartView.h"
+#include "PictureButton.h"
+#include "PriceField.h"
 #include "LevelsText.h"
 #include "WatchListText.h"
 
@@ -20,16 +22,10 @@ using ondara::LabelRole;
 
 namespace {
 
-struct NamedLevel {
-    LabelRole role;
-    const char *name;
-};
-constexpr NamedLevel namedLevels[] = {
-    {LabelRole::Wav3Target, "Wave 3 target"},   {LabelRole::Wav3Point, "Wave 3 low point"},
-    {LabelRole::Wav3Ext, "Wave 3 extension"},   {LabelRole::Wav5Point, "Wave 5 low point"},
-    {LabelRole::Wav5Target, "Wave 5 target"},   {LabelRole::Wav5Ext, "Wave 5 extension"},
-    {LabelRole::Ret38, "38% retracement"},      {LabelRole::Ret50, "50% retracement"},
-    {LabelRole::Ret62, "62% retracement"},      {LabelRole::Ret75, "75% retracement"},
+// The levels in the order a trader reads them: wave 3, wave 5, the retracements.
+constexpr LabelRole copiedLevels[] = {
+    LabelRole::Wav3Target, LabelRole::Wav3Point, LabelRole::Wav3Ext, LabelRole::Wav5Point, LabelRole::Wav5Target,
+    LabelRole::Wav5Ext, LabelRole::Ret38, LabelRole::Ret50, LabelRole::Ret62, LabelRole::Ret75,
 };
 
 } // namespace
@@ -39,12 +35,10 @@ QList<LevelLine> frmOndara::shownLevels() const
     QList<LevelLine> lines;
     if (!m_shown)
         return lines;
-    for (const NamedLevel &level : namedLevels) {
-        const QLabel *label = Picture1->label(LabelFor(level.role, m_shown->bull));
-        if (!label->isVisibleTo(Picture1))
-            continue;
-        const bool endPoint = level.role == LabelRole::Wav3Point && !m_shown->wave1;
-        lines.append({endPoint ? QStringLiteral("Wave 3 end point") : QString::fromLatin1(level.name), label->text()});
+    for (LabelRole role : copiedLevels) {
+        const ChartLabel id = LabelFor(role, m_shown->bull);
+        if (Picture1->label(id)->isVisibleTo(Picture1))
+            lines.append({Picture1->levelName(id), Picture1->label(id)->text()});
     }
     return lines;
 }
@@ -55,9 +49,14 @@ QString frmOndara::levelsHeading() const
         return {};
     const bool bull = m_shown->bull;
     const ChartLabel end = LabelFor(m_shown->wave1 ? LabelRole::End1 : LabelRole::Wav3Point, bull);
-    return QStringLiteral("%1 \u00b7 wave %2 \u00b7 %3 \u2192 %4")
-        .arg(bull ? QStringLiteral("Bull") : QStringLiteral("Bear"), m_shown->wave1 ? QStringLiteral("1") : QStringLiteral("3"),
-             Picture1->label(LabelFor(LabelRole::Start, bull))->text(), Picture1->label(end)->text());
+    return calculationHeading(bull, m_shown->wave1, Picture1->label(LabelFor(LabelRole::Start, bull))->text(),
+                              Picture1->label(end)->text());
+}
+
+QString frmOndara::calculationHeading(bool bull, bool wave1, const QString &start, const QString &end)
+{
+    return tr("%1 \u00b7 wave %2 \u00b7 %3 \u2192 %4")
+        .arg(bull ? tr("Bull") : tr("Bear"), wave1 ? QStringLiteral("1") : QStringLiteral("3"), start, end);
 }
 
 QString frmOndara::shownSymbol() const
@@ -85,7 +84,7 @@ void frmOndara::showLevelMenu(ChartLabel id, const QPoint &globalPos)
         m_levelMenu = new QMenu(this);
         m_levelMenu->setObjectName(QStringLiteral("mnuLevel"));
         m_levelMenu->addAction(actCopyLevels);
-        QAction *copyThis = m_levelMenu->addAction(QStringLiteral("Copy This Level"));
+        QAction *copyThis = m_levelMenu->addAction(tr("Copy This Level"));
         copyThis->setObjectName(QStringLiteral("actCopyThisLevel"));
         connect(copyThis, &QAction::triggered, this,
                 [this] { QApplication::clipboard()->setText(Picture1->label(m_menuLabel)->text()); });

@@ -1,6 +1,9 @@
 #include "frmOndara.h"
 
 #include "MessageBox.h"
+#include "PictureButton.h"
+#include "PriceField.h"
+#include "PriceField.h"
 #include "PriceText.h"
 
 #include <QFocusEvent>
@@ -36,14 +39,6 @@ bool isNumberBeingTyped(const QString &text)
     });
 }
 
-bool isWindowFocusChange(Qt::FocusReason reason)
-{
-    // Focus that leaves or returns with the whole window (a message box, another
-    // program, a popup) is not the user moving between controls.
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
-        || reason == Qt::MenuBarFocusReason;
-}
-
 } // namespace
 
 void frmOndara::TxtWavStart_Change()
@@ -57,9 +52,9 @@ void frmOndara::TxtWavStart_GotFocus()
     selectWholeText(TxtWavStart);
 }
 
-void frmOndara::TxtWavStart_LostFocus()
+bool frmOndara::TxtWavStart_LostFocus()
 {
-    leavePriceField(TxtWavStart);
+    return leavePriceField(TxtWavStart);
 }
 
 void frmOndara::TxtWavEnd_Change()
@@ -73,9 +68,9 @@ void frmOndara::TxtWavEnd_GotFocus()
     selectWholeText(TxtWavEnd);
 }
 
-void frmOndara::TxtWavEnd_LostFocus()
+bool frmOndara::TxtWavEnd_LostFocus()
 {
-    leavePriceField(TxtWavEnd);
+    return leavePriceField(TxtWavEnd);
 }
 
 void frmOndara::applyChangeRule(QLineEdit *field, QString &lastAccepted)
@@ -114,7 +109,7 @@ bool frmOndara::leavePriceField(QLineEdit *field)
         return true;
     }
     if (refusedOnLeaving(text)) {
-        ondara::showMessage(this, QStringLiteral("Please type numbers only."), QStringLiteral("Ondara"),
+        ondara::showMessage(this, tr("Please type numbers only."), tr("Ondara"),
                             QMessageBox::Information);
         entry = PriceEntry();
         field->setText(QString());
@@ -207,50 +202,14 @@ bool frmOndara::refuseFocusMove(QWidget *target, Qt::FocusPolicy policy)
     return true;
 }
 
-bool frmOndara::filterPriceField(QLineEdit *field, QEvent *event)
+void frmOndara::priceFieldLeft(PriceField *field, Qt::FocusReason reason)
 {
-    switch (event->type()) {
-    case QEvent::FocusIn: {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (isWindowFocusChange(reason))
-            break;
-        field == TxtWavStart ? TxtWavStart_GotFocus() : TxtWavEnd_GotFocus();
-        // The click that brought the focus places the caret afterwards; select
-        // again when it is released, unless the user dragged a selection.
-        m_selectAllOnRelease = reason == Qt::MouseFocusReason ? field : nullptr;
-        break;
+    if (m_unloading || m_inLostFocus)
+        return;
+    const bool kept = field == TxtWavStart ? TxtWavStart_LostFocus() : TxtWavEnd_LostFocus();
+    if (!kept && reason == Qt::MouseFocusReason) {
+        // The press that moved the focus is still on its way to its control.
+        m_eatMouseEvent = true;
+        QTimer::singleShot(0, this, [this] { m_eatMouseEvent = false; });
     }
-    case QEvent::MouseButtonRelease:
-        if (m_selectAllOnRelease == field) {
-            m_selectAllOnRelease = nullptr;
-            if (!field->hasSelectedText())
-                selectWholeText(field);
-        }
-        break;
-    case QEvent::FocusOut: {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (isWindowFocusChange(reason) || m_unloading || m_inLostFocus)
-            break;
-        if (!leavePriceField(field) && reason == Qt::MouseFocusReason) {
-            // The press that moved the focus is still on its way to its control.
-            m_eatMouseEvent = true;
-            QTimer::singleShot(0, this, [this] { m_eatMouseEvent = false; });
-        }
-        break;
-    }
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            && refusedOnLeaving(field->text()) && !m_inLostFocus) {
-            leavePriceField(field);
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
 }
-

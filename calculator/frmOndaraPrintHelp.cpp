@@ -4,6 +4,8 @@
 #include "frmOndara.h"
 
 #include "ChartView.h"
+#include "PictureButton.h"
+#include "PriceField.h"
 #include "ContextHelp.h"
 #include "LevelsText.h"
 #include "ControlIds.h"
@@ -82,7 +84,7 @@ void frmOndara::PrintChart()
         report = reportWindow();
     } catch (const ondara::StoreError &error) {
         // The database went away since start-up: say so rather than end the program.
-        ondara::showError(this, QStringLiteral("PrintChart"), QStringLiteral("Ondara"), error);
+        ondara::showError(this, QStringLiteral("PrintChart"), tr("Ondara"), error);
         return;
     }
     ondara::ChartCapture capture;
@@ -155,33 +157,4 @@ void frmOndara::cmdAction_MouseUp(int Index, Qt::MouseButton Button)
 void frmOndara::Picture1_MouseUp(Qt::MouseButton Button)
 {
     RightClickHelp(Picture1, Button, HelpPairBull);
-}
-
-bool frmOndara::dispatchMouseUp(QObject *watched, Qt::MouseButton button)
-{
-    for (int index = 0; index < 2; ++index) {
-        if (watched == cmdMarket[std::size_t(index)]) {
-            cmdMarket_MouseUp(index, button);
-            return true;
-        }
-    }
-    for (int index = 0; index < 3; ++index) {
-        if (watched == cmdAction[std::size_t(index)]) {
-            cmdAction_MouseUp(index, button);
-            return true;
-        }
-    }
-    if (watched == cmdCalc)
-        cmdCalc_MouseUp(button);
-    else if (watched == cmdHelp)
-        cmdHelp_MouseUp(button);
-    else if (watched == cmdDecFrac)
-        cmdDecFrac_MouseUp(button);
-    else if (watched == cmdUseWave)
-        cmdUseWave_MouseUp(button);
-    else if (watched == Picture1)
-        Picture1_MouseUp(button);
-    else
-        return false;
-    return true;
 }

@@ -1,6 +1,8 @@
 #include "frmOndara.h"
 
 #include "CalculationStore.h"
+#include "PictureButton.h"
+#include "PriceField.h"
 #include "MessageBox.h"
 #include "PriceText.h"
 #include "WatchListModel.h"
@@ -21,13 +23,6 @@
 // the store, so it changes only once the file has, wherever the change was made.
 
 using ondara::StoreError;
-
-namespace {
-
-const QString WatchList = QStringLiteral("Watch List");
-const QString DeleteSymbolTitle = QStringLiteral("Delete Symbol");
-
-} // namespace
 
 void frmOndara::cmdAction_Click(int Index)
 {
@@ -66,8 +61,8 @@ void frmOndara::AddSymbol()
         // Measured after upper-casing, which can lengthen a symbol (ß becomes SS).
         const QString symbol = typed.toUpper();
         if (WatchListText::characterCount(WatchListText::trimmedBlanks(symbol)) > WatchListText::MaxSymbolLength) {
-            ondara::showMessage(this, QStringLiteral("Symbol must be less than or equal to 15 characters long."),
-                                QStringLiteral("Save Symbol"), QMessageBox::Information);
+            ondara::showMessage(this, tr("Symbol must be less than or equal to 15 characters long."),
+                                tr("Save Symbol"), QMessageBox::Information);
             cboSymbols->setFocus(Qt::OtherFocusReason);
             cboSymbols->lineEdit()->selectAll();
             return;
@@ -91,6 +86,7 @@ void frmOndara::AddSymbol()
         // The new entry is picked as well as shown, since the chart now stands
         // for it: Delete Symbol can take it back at once.
         cboSymbols->setCurrentIndex(m_watchList->fetchUntil(id));
+        m_pickedId = id;
         cboSymbols->setEditText(WatchListText().entry(symbol, row.date, row.time));
         cboSymbols_Change();
     } catch (const StoreError &error) {
@@ -101,9 +97,10 @@ void frmOndara::AddSymbol()
 void frmOndara::DeleteSymbol()
 {
     try {
-        const int picked = cboSymbols->currentIndex();
-        if (picked < 0) {
-            ondara::showMessage(this, QStringLiteral("Select a symbol to delete first."), DeleteSymbolTitle,
+        // Only a pick counts: a typed text stands for no saved row, even one
+        // the box matched to an entry when it lost the focus.
+        if (!m_pickedId) {
+            ondara::showMessage(this, tr("Select a symbol to delete first."), tr("Delete Symbol"),
                                 QMessageBox::Information);
             return;
         }
@@ -113,16 +110,16 @@ void frmOndara::DeleteSymbol()
                                    WatchListText::firstCharacters(WatchListText::trimmedBlanks(cboSymbols->currentText()),
                                                                   WatchListText::MaxSymbolLength))
                                    .toString();
-        const qint64 id = pickedId();
+        const qint64 id = *m_pickedId;
         if (!m_store->exists(id)) {
-            ondara::showMessage(this, QStringLiteral("Symbol '%1' not found.").arg(symbol), DeleteSymbolTitle,
+            ondara::showMessage(this, tr("Symbol '%1' not found.").arg(symbol), tr("Delete Symbol"),
                                 QMessageBox::Critical);
             return;
         }
         m_store->requireWritable(); // said before the question rather than after it
         const auto answer =
-            ondara::showMessage(this, QStringLiteral("Are you sure you want to delete symbol '%1'?").arg(symbol),
-                                DeleteSymbolTitle, QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
+            ondara::showMessage(this, tr("Are you sure you want to delete symbol '%1'?").arg(symbol),
+                                tr("Delete Symbol"), QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
@@ -130,6 +127,7 @@ void frmOndara::DeleteSymbol()
         // read again. Nothing is picked afterwards: the box would otherwise
         // show a neighbour as if chosen.
         m_store->remove({id});
+        m_pickedId.reset();
         cboSymbols->setCurrentIndex(-1);
         cboSymbols->update();
     } catch (const StoreError &error) {
@@ -146,14 +144,10 @@ void frmOndara::LoadWatchList()
         m_watchList->setQuery([store = m_store] { return store->watchList(); });
         // Filling the list picks nothing, as emptying it leaves no text.
         cboSymbols->setCurrentIndex(-1);
+        m_pickedId.reset();
     } catch (const StoreError &error) {
         reportWatchListError(QStringLiteral("LoadWatchList"), QStringLiteral(" "), error, QMessageBox::Information);
     }
-}
-
-qint64 frmOndara::pickedId() const
-{
-    return cboSymbols->itemData(cboSymbols->currentIndex()).toLongLong();
 }
 
 void frmOndara::cboSymbols_Click()
@@ -162,9 +156,10 @@ void frmOndara::cboSymbols_Click()
         const int picked = cboSymbols->currentIndex();
         if (cboSymbols->currentText().isEmpty() || picked < 0)
             return;
+        m_pickedId = cboSymbols->itemData(picked).toLongLong();
         // The report window or another program may have deleted the row since
         // it was listed: whether it still exists is the file's to say.
-        const std::optional<ondara::SavedCalculation> row = m_store->find(pickedId());
+        const std::optional<ondara::SavedCalculation> row = m_store->find(*m_pickedId);
         if (!row) {
             LoadWatchList();
             return;
@@ -192,7 +187,7 @@ void frmOndara::showRecalledBasis(bool wave1)
     // buttons; both follow the recalled basis, or its next click would select
     // the basis already in force.
     m_state.bUseWave1 = wave1;
-    setButtonToolTip(cmdUseWave, wave1 ? QStringLiteral("Use Wave 3") : QStringLiteral("Use Wave 1"));
+    showBasis();
 }
 
 void frmOndara::cboSymbols_Change()
@@ -208,6 +203,7 @@ void frmOndara::cboSymbols_LostFocus()
 void frmOndara::symbolsTextEdited()
 {
     // Typing over a picked entry makes it a typed text, which stands for no saved row.
+    m_pickedId.reset();
     const int picked = cboSymbols->currentIndex();
     if (picked >= 0 && cboSymbols->currentText() != cboSymbols->itemText(picked)) {
         QLineEdit *edit = cboSymbols->lineEdit();
@@ -223,8 +219,5 @@ void frmOndara::symbolsTextEdited()
 void frmOndara::reportWatchListError(const QString &procedure, const QString &separator, const StoreError &error,
                                      QMessageBox::Icon icon)
 {
-    ondara::showMessage(this,
-                        procedure + QStringLiteral("() - Error #") + QString::number(error.number()) + separator
-                            + error.description(),
-                        WatchList, icon);
+    ondara::showError(this, procedure + QStringLiteral("()"), tr("Watch List"), error, icon, separator);
 }

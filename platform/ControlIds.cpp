@@ -11,8 +11,9 @@ constexpr char IdProperty[] = "_ondara_ctrl_id";
 constexpr int FirstId = 1001;
 
 // Identifiers belong to the window's design, not to one instance of it: a
-// window closed and opened again gives its controls the same numbers, as a
-// dialog resource would. Controls without a name are numbered per instance.
+// window closed and opened again gives its named controls the same numbers,
+// so a table filled once still finds them. Controls without a name are
+// numbered per instance.
 struct WindowIds {
     QHash<QString, int> byName;
     int next = FirstId;

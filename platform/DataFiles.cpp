@@ -60,6 +60,18 @@ QString findHelpFile(const QString &bareName)
     return findFile(QStringLiteral("help"), bareName);
 }
 
+QString translationsFolder()
+{
+    const QString appDir = QCoreApplication::applicationDirPath();
+    for (const QString &folder : {appDir + QLatin1String("/translations"),
+                                  appDir + QLatin1String("/../../share/ondara/translations"),
+                                  appDir + QLatin1String("/../share/ondara/translations")}) {
+        if (QFileInfo(folder).isDir())
+            return QDir::cleanPath(folder);
+    }
+    return {};
+}
+
 QString findDoubleSizePicture(const QString &bareName)
 {
     const QList<QScreen *> screens = QGuiApplication::screens();

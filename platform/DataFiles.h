@@ -22,6 +22,10 @@ QString findDoubleSizePicture(const QString &bareName);
 // Full path of a help file such as "WaveHelpPopup.txt", or an empty string.
 QString findHelpFile(const QString &bareName);
 
+// The folder of the program's translations (bin/translations in the build
+// tree, share/ondara/translations installed), or an empty string.
+QString translationsFolder();
+
 // Loads a picture into target. A picture that cannot be found or read leaves
 // target as it was and returns false, so the caller keeps its old picture.
 // Above a device pixel ratio of 1 the double-size picture is taken where

@@ -24,8 +24,9 @@ struct HelpRequest {
     QString text;      // empty when the topic or the file is missing
 };
 
-// Reference "Book.chm::/Popups.txt": the popup file is read from the help folder by
-// its inner name. Returns 1 when a popup was shown, 0 otherwise; never fails loudly.
+// file is a reference "Book::/Popups.txt": the part after "::/" names the
+// topic file, which is read from the program's help folder; the book's name
+// is not used. Returns 1 when a popup was shown, 0 otherwise; never fails loudly.
 int HtmlHelpA(QWidget *caller, const QString &file, int command, const qint32 *data);
 
 // Topic number -> text of a text-popup file's contents.

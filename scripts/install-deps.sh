@@ -2,8 +2,10 @@
 # Installs the Debian 12 packages Ondara needs to build, run and test, if any is missing.
 set -eu
 
-# Qt Charts' CMake files need Qt's OpenGL ones, which Debian's qt6-charts-dev does not pull in.
+# Qt Charts' CMake files need Qt's OpenGL ones, which Debian's qt6-charts-dev does not pull in;
+# the translation tools' CMake files come with qt6-tools-dev.
 packages="cmake g++ make pkgconf qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-qpa-plugins
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 libgl-dev fonts-dejavu-core fonts-liberation2 sqlite3 poppler-utils
 desktop-file-utils appstream dpkg-dev lintian imagemagick xvfb xauth xdotool"
 

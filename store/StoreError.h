@@ -11,8 +11,8 @@ namespace ondara {
 // What every failure of the store throws. The windows show number() and
 // description() in their "Error #" messages, so number() is SQLite's primary
 // result code when SQLite failed, and one of the constants below when the store
-// itself refused. The constants keep the numbers the older file engine gave the same
-// failures; SQLite's codes are all below 256, so the two never collide.
+// itself refused. The constants are the store's own numbers, in the 3000s;
+// SQLite's codes are all below 256, so the two never collide.
 class StoreError : public NumberedError
 {
 public:

@@ -12,6 +12,7 @@ class QWidget;
 inline constexpr int HelpPairCount = 16;
 extern qint32 HelpIDs[HelpPairCount * 2];
 
+// The help reference every popup is shown from: the topics are in WaveHelpPopup.txt.
 inline constexpr char HelpFileReference[] = "Ondara.chm::/WaveHelpPopup.txt";
 
 // Pair numbers (1-based) where the report window's controls start their search.

@@ -193,8 +193,10 @@ private slots:
         const bool direction = message.startsWith(u"Ondara|");
         if (messages.count())
             QCOMPARE(messages.last().icon, direction ? QMessageBox::Information : QMessageBox::Warning);
-        if (direction)
+        if (direction) { // back in the start field, its text selected so that typing replaces it
             QCOMPARE(f->focus(), f->start());
+            QCOMPARE(f->start()->selectedText(), f->start()->text());
+        }
         const QString startLabel = bull ? "lblStartUp" : "lblStartDn";
         QTEST(f->text(startLabel), "startLabel");
         QCOMPARE(f->shown(startLabel), !f->text(startLabel).isEmpty());

@@ -1,6 +1,8 @@
 #include "CalculatorFixture.h"
 #include "PriceNotation.h"
 
+#include <QAccessible>
+
 // The window's controls once a market is chosen: the price fields (typing,
 // leaving, entry, hostile input), a direction change, the pictures, Enter
 // and closing.
@@ -168,6 +170,89 @@ private slots:
         QCOMPARE(f->window->defaultButton(), f->button("cmdCalc"));
         QCOMPARE(calculations.count(), 1);
         QCOMPARE(messages.count(), 0);
+    }
+
+    // Everything a mouse does can be done from the keyboard: a bull
+    // calculation with every level on, saved and deleted again.
+    void keyboardOnly()
+    {
+        f.emplace(); // before any market choice
+        QVERIFY(f->ready());
+        f->window->LoadStore();
+        QWidget *window = f->window.get();
+        QTest::keySequence(window, QKeySequence(Qt::CTRL | Qt::Key_B));
+        QTRY_VERIFY(f->button("cmdMarket_0")->isChecked());
+        QTest::keyClicks(f->start(), "10");
+        QTest::keyClick(f->start(), Qt::Key_Tab);
+        QTest::keyClicks(f->end(), "20");
+        QTest::keySequence(f->end(), QKeySequence(Qt::Key_F5));
+        QTRY_COMPARE(f->text("lblTgtWav3Up"), "27.50");
+        for (const char *toggle : {"lblTgtWav5Up", "lblTgtWav3Up", "picBearRetrace"}) {
+            while (f->focus() != f->get(toggle) && f->focus() != f->symbols()->lineEdit())
+                QTest::keyClick(f->focus(), Qt::Key_Tab);
+            QCOMPARE(f->focus(), f->get(toggle));
+            QTest::keyClick(f->focus(), Qt::Key_Space);
+        }
+        for (const char *level : {"lblWav3High", "lblWav3Ext", "lblWav5High", "lblWav5Ext", "lblRetLow", "lblRetHigh"})
+            QVERIFY2(f->shown(level), level);
+        QTest::keyClicks(f->symbols()->lineEdit(), "ibm");
+        QTest::keySequence(f->symbols()->lineEdit(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QTRY_COMPARE(f->symbols()->count(), 1);
+        MessageBoxWatcher messages({QMessageBox::Yes});
+        QTest::keySequence(f->symbols()->lineEdit(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        QTRY_COMPARE(f->symbols()->count(), 0);
+        QCOMPARE(messages.count(), 1);
+    }
+
+    // Screen readers hear a name for every control, which direction and display
+    // are in force, which details are shown, and each level with its price.
+    void accessibility()
+    {
+        f->calculate(true, "10", "20");
+        f->click("lblTgtWav5Up");
+        const auto state = [this](const QString &name) { return QAccessible::queryAccessibleInterface(f->get(name))->state(); };
+        for (QWidget *control : f->window->findChildren<QWidget *>()) {
+            if (control->isVisibleTo(f->window.get()) && control->focusPolicy() != Qt::NoFocus)
+                QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(control->objectName() + u' ' + QString::fromLatin1(control->metaObject()->className())));
+        }
+        QVERIFY(state("cmdMarket_0").checked && !state("cmdMarket_1").checked);
+        QVERIFY(state("lblTgtWav5Up").checkable && state("lblTgtWav5Up").checked && !state("lblTgtWav3Up").checked);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f->get("lblTgtWav5Up"))->text(QAccessible::Name),
+                 "Wave 5 target: 37.50");
+        f->click("cmdDecFrac");
+        QVERIFY(state("cmdDecFrac").checked);
+    }
+
+    // The next start takes up the session where it was left; a damaged
+    // settings file gives the defaults.
+    void rememberedSession_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("round trip") << false;
+        QTest::newRow("damaged settings file") << true;
+    }
+    void rememberedSession()
+    {
+        QFETCH(bool, damaged);
+        f->chooseMarket(false);
+        f->click("cmdUseWave");
+        f->click("cmdDecFrac");
+        f->calculate(false, "20", "10");
+        f->click("lblTgtWav5Dn");
+        QTest::keyClicks(f->symbols()->lineEdit(), "ibm");
+        f->click("cmdAction_0");
+        f->window->close();
+        if (damaged)
+            QVERIFY(QFile(QDir::current().filePath("Ondara/Ondara.conf")).open(QIODevice::WriteOnly));
+        f->window = std::make_unique<frmOndara>();
+        f->window->LoadStore();
+        const ondara::WaveState &state = f->window->waveState();
+        QCOMPARE(state.bBullMarket || f->button("cmdMarket_1")->isChecked(), !damaged && !state.bBullMarket);
+        QCOMPARE(state.bUseWave1, damaged);
+        QCOMPARE(state.bShowFractions, !damaged);
+        QCOMPARE(state.bShowWav5Dn, !damaged);
+        QCOMPARE(f->text("lblTgtWav5Dn"), damaged ? "" : "2 1/2"); // the pick recalled
     }
 
     void closingEndsProgram()

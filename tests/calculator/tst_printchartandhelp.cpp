@@ -83,13 +83,17 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("topic"); // -1: no help at all
-        QTest::newRow("right Bull") << "right" << "cmdMarket_0" << 1;
-        QTest::newRow("right Calculate does not calculate") << "right" << "cmdCalc" << 3;
-        QTest::newRow("right chart") << "right" << "Picture1" << 10;
-        QTest::newRow("right Help shows the About box first") << "right" << "cmdHelp" << 4;
-        QTest::newRow("F1 in a price field has no topic") << "F1" << "TxtWavStart" << 0;
-        QTest::newRow("left Help sends F1") << "left" << "cmdHelp" << 4;
-        QTest::newRow("left Calculate shows no help") << "left" << "cmdCalc" << -1;
+        QTest::addColumn<bool>("marketChosen");
+        QTest::newRow("right Bull") << "right" << "cmdMarket_0" << 1 << true;
+        QTest::newRow("right Calculate does not calculate") << "right" << "cmdCalc" << 3 << true;
+        QTest::newRow("right chart") << "right" << "Picture1" << 10 << true;
+        QTest::newRow("right Help shows the About box first") << "right" << "cmdHelp" << 4 << true;
+        QTest::newRow("F1 in a price field has no topic") << "F1" << "TxtWavStart" << 0 << true;
+        QTest::newRow("left Help sends F1") << "left" << "cmdHelp" << 4 << true;
+        QTest::newRow("left Calculate shows no help") << "left" << "cmdCalc" << -1 << true;
+        // A disabled control gets no mouse: no popup, not even the focused control's.
+        QTest::newRow("right disabled Calculate") << "right" << "cmdCalc" << -1 << false;
+        QTest::newRow("right disabled Add Symbol") << "right" << "cmdAction_0" << -1 << false;
     }
     void helpTopics()
     {
@@ -98,8 +102,11 @@ private slots:
         QFETCH(int, topic);
         CalculatorFixture f;
         QVERIFY(f.ready());
-        f.chooseMarket(true);
-        f.typePrices("10", "20");
+        QFETCH(bool, marketChosen);
+        if (marketChosen) {
+            f.chooseMarket(true);
+            f.typePrices("10", "20");
+        }
         f.get("cmdMarket_0")->setFocus();
         QList<ondara::HelpRequest> requests;
         ondara::setHelpObserver([&](const ondara::HelpRequest &r) { requests.append(r); });

@@ -189,6 +189,7 @@ private slots:
         QTest::addColumn<int>("rowsLeft");
         const QString sure = QStringLiteral("Are you sure you want to delete symbol 'IBM'?");
         QTest::newRow("picked, then edited") << "edited" << QMessageBox::Ok << "Select a symbol to delete first." << 2;
+        QTest::newRow("typed as an entry reads") << "typed" << QMessageBox::Ok << "Select a symbol to delete first." << 2;
         QTest::newRow("answered No") << "picked" << QMessageBox::No << sure << 2;
         QTest::newRow("answered Yes") << "picked" << QMessageBox::Yes << sure << 1;
         QTest::newRow("row deleted elsewhere") << "vanished" << QMessageBox::Ok << "Symbol 'IBM' not found." << 1;
@@ -205,6 +206,10 @@ private slots:
         pick(0);
         if (how == u"edited")
             QTest::keyClick(f->symbols()->lineEdit(), Qt::Key_Backspace);
+        if (how == u"typed") { // the box matches the text to its entry when it loses the focus
+            typeSymbol(before.first());
+            f->start()->setFocus();
+        }
         else if (how == u"vanished")
             QVERIFY(rawExec(db, "DELETE FROM tblSymbols WHERE ID = ?", {first}));
 

@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,11 +18,16 @@
 
 namespace storetest {
 
+// The current folder, and where settings are kept, for one test.
 struct ScratchFolder
 {
     QTemporaryDir dir;
     QString previous = QDir::currentPath();
-    ScratchFolder() { QDir::setCurrent(dir.path()); }
+    ScratchFolder()
+    {
+        QDir::setCurrent(dir.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    }
     ~ScratchFolder() { QDir::setCurrent(previous); }
     bool isValid() const { return dir.isValid() && QDir::currentPath() == QDir(dir.path()).canonicalPath(); }
 };
