@@ -112,6 +112,44 @@
     </message>
 </context>
 <context>
+    <name>PrintError</name>
+    <message>
+        <source>Invalid picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not start the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not finish the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveError</name>
+    <message>
+        <source>Invalid picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmOndara</name>
     <message>
         <source>Ondara</source>
@@ -295,6 +333,193 @@
     </message>
     <message>
         <source>Watch List</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPrint</name>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ondara</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the listed calculations, or the selected ones, as a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the calculations of a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The To Date must be greater than the From Date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid To Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no items to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no selected items to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected item(s)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That file already exists. Overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Calculations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Calculations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 calculation was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 calculations were imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
