@@ -18,7 +18,7 @@
 // with its checks, and the decimal or fraction display of its results.
 
 using ondara::ChartLabel;
-using ondara::LabelFor;
+using ondara::labelFor;
 using ondara::LabelRole;
 using ondara::Mask;
 using ondara::WaveState;
@@ -157,8 +157,8 @@ void frmOndara::optDec_Click()
         return;
     const bool bull = m_state.bBullMarket;
     for (const ShownPrice &price : shownPrices) {
-        if (const auto text = ondara::FormatGeneral(m_state.*price.value))
-            Picture1->setText(LabelFor(price.role, bull), *text);
+        if (const auto text = ondara::formatGeneral(m_state.*price.value))
+            Picture1->setText(labelFor(price.role, bull), *text);
     }
 }
 
@@ -169,7 +169,7 @@ void frmOndara::optFrac_Click()
         return;
     const bool bull = m_state.bBullMarket;
     for (const ShownPrice &price : shownPrices) {
-        const ChartLabel id = LabelFor(price.role, bull);
+        const ChartLabel id = labelFor(price.role, bull);
         // The price the label stands for, exactly: a start typed as 12 3/8
         // and shown as 12.38 is 12 3/8 again. A label that shows no number
         // (never filled, or already a fraction) is left as it is.
@@ -242,7 +242,7 @@ bool frmOndara::cmdCalc_Click()
     }
 
     const bool useWave1 = wave1Basis();
-    if (!ondara::LevelsInRange(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1)) {
+    if (!ondara::levelsInRange(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1)) {
         ondara::showMessage(this, tr("Error: The levels of these prices are too large to show."),
                             tr("Not a number"), QMessageBox::Warning);
         return false;
@@ -253,7 +253,7 @@ bool frmOndara::cmdCalc_Click()
                                               m_state.nDecimals);
     // The start and end labels stand for the prices exactly as given, so a
     // fraction still in a field (Enter pressed before leaving it) appears as its price.
-    const auto label = [bull](LabelRole role) { return LabelFor(role, bull); };
+    const auto label = [bull](LabelRole role) { return labelFor(role, bull); };
     const auto showPrice = [&](LabelRole labelRole, LabelRole levelRole) {
         const ondara::PriceLevel &price = *(*levels)[levelRole];
         Picture1->setPrice(label(labelRole), price.text, price.value);

@@ -17,7 +17,7 @@
 #include <QMenu>
 
 using ondara::ChartLabel;
-using ondara::LabelFor;
+using ondara::labelFor;
 using ondara::LabelRole;
 
 namespace {
@@ -36,7 +36,7 @@ QList<LevelLine> frmOndara::shownLevels() const
     if (!m_shown)
         return lines;
     for (LabelRole role : copiedLevels) {
-        const ChartLabel id = LabelFor(role, m_shown->bull);
+        const ChartLabel id = labelFor(role, m_shown->bull);
         if (Picture1->label(id)->isVisibleTo(Picture1))
             lines.append({Picture1->levelName(id), Picture1->label(id)->text()});
     }
@@ -48,8 +48,8 @@ QString frmOndara::levelsHeading() const
     if (!m_shown)
         return {};
     const bool bull = m_shown->bull;
-    const ChartLabel end = LabelFor(m_shown->wave1 ? LabelRole::End1 : LabelRole::Wav3Point, bull);
-    return calculationHeading(bull, m_shown->wave1, Picture1->label(LabelFor(LabelRole::Start, bull))->text(),
+    const ChartLabel end = labelFor(m_shown->wave1 ? LabelRole::End1 : LabelRole::Wav3Point, bull);
+    return calculationHeading(bull, m_shown->wave1, Picture1->label(labelFor(LabelRole::Start, bull))->text(),
                               Picture1->label(end)->text());
 }
 

@@ -81,7 +81,7 @@ QString dayText(std::int64_t julianDay)
 
 QString twoDecimals(double price)
 {
-    return QString::fromStdString(FormatMask(price, Mask::ZeroDot00).value_or(std::string()));
+    return QString::fromStdString(formatMask(price, Mask::ZeroDot00).value_or(std::string()));
 }
 
 // Enough decimals on the price axis to tell its ticks apart.

@@ -662,7 +662,7 @@ private slots:
         std::array<QWidget *, HelpPairCount - 1> controls{};
         std::generate_n(controls.begin(), 10, [&] { return new QWidget(&calculator); });
         std::ranges::copy(form.helpControls(), controls.begin() + 10);
-        FillHelpIDs(controls);
+        fillHelpIDs(controls);
         if (name == QLatin1String("cmdSave"))
             act(form, "optChart");
         QWidget *clicked = control(form, name);
