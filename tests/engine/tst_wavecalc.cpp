@@ -1,4 +1,3 @@
-#include "PriceNotation.h"
 #include "WaveCalc.h"
 
 #include <QTest>
@@ -58,7 +57,6 @@ private slots:
     void waveTargets();
     void retracements_data();
     void retracements();
-    void storedEqualsShown();
     void outOfRangeTouchesNothing_data();
     void outOfRangeTouchesNothing();
 };
@@ -189,24 +187,6 @@ void TestWaveCalc::retracements()
     }
     QCOMPARE(labels.visibleOf(LabelRole::RetracePicture, bull), std::optional<bool>(true));
     QVERIFY(!labels.visibleOf(LabelRole::RetracePicture, !bull));
-}
-
-void TestWaveCalc::storedEqualsShown()
-{
-    FakeLabels labels;
-    for (int cents = 1; cents < 3000; cents += 7) {
-        for (bool bull : {true, false}) {
-            const double low = cents / 100.0;
-            const double high = low + 3.33;
-            WaveState state = bull ? stateFor(true, low, high) : stateFor(false, high, low);
-            QVERIFY(CalcWaveTarget(state, labels, true));
-            QVERIFY(CalcRetracement(state, labels));
-            for (auto [role, value] : {std::pair{LabelRole::Wav3Target, state.dblWav3Target},
-                                       {LabelRole::Wav5Ext, state.dblWav5Ext},
-                                       {LabelRole::Ret62, state.dblRet62}, {LabelRole::Ret38, state.dblRet38}})
-                QCOMPARE(parseNumber(labels.text(labelFor(role, bull))).value_or(-1), value);
-        }
-    }
 }
 
 void TestWaveCalc::outOfRangeTouchesNothing_data()

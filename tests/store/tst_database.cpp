@@ -1,14 +1,15 @@
 #include "CalculationStore.h"
-#include "StoreTestSupport.h"
+#include "RowWriter.h"
+#include "ScratchFolder.h"
 #include "modOndara.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 
 using namespace ondara;
-using namespace storetest;
+using namespace testsupport;
 
-class tst_Database : public QObject
+class TestDatabase : public QObject
 {
     Q_OBJECT
 
@@ -53,7 +54,7 @@ private slots:
         QVERIFY(QFile::rename(File, QStringLiteral("earlier.mdb")));
         QVERIFY(bytes.isNull() || writeFile(File, bytes));
         QVERIFY(table.isEmpty() || rawExec(File, "CREATE TABLE " + table));
-        const QStringList before = folderListing(m_scratch->dir.path());
+        const QStringList before = folderListing(m_scratch->path());
 
         try {
             OpenDB();
@@ -64,53 +65,29 @@ private slots:
                      qPrintable(error.description()));
             QCOMPARE(gdbSymbols, earlier);
         }
-        QCOMPARE(folderListing(m_scratch->dir.path()), before);
-    }
-
-    void olderFileGetsIndexes_data()
-    {
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("writable") << false;
-        QTest::newRow("read-only") << true;
-    }
-
-    // A file made before the indexes gets them at the start that opens it; one
-    // that cannot be written is read without them and left as it was.
-    void olderFileGetsIndexes()
-    {
-        QFETCH(bool, readOnly);
-        const QVariantList indexes = rawQuery(File, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL");
-        for (const QVariant &index : indexes)
-            QVERIFY(rawExec(File, "DROP INDEX " + index.toString()));
-        std::optional<ReadOnlyFile> locked;
-        if (readOnly && !locked.emplace(File).isValid())
-            QSKIP("This file system lets this user write any file.");
-        const QByteArray bytes = fileBytes(File);
-        OpenDB();
-        QVERIFY(!readOnly || fileBytes(File) == bytes);
-        QCOMPARE(rawQuery(File, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"),
-                 QVariantList{readOnly ? 0 : indexes.size()});
-        QCOMPARE(CalculationStore(gdbSymbols).symbols(), (QStringList{"A", "B", "C"}));
+        QCOMPARE(folderListing(m_scratch->path()), before);
     }
 
     void pagesReadEveryRowOnce_data()
     {
-        QTest::addColumn<int>("order"); // -1: the watch list, which has no filter to keep NULLs out
+        QTest::addColumn<bool>("watchList"); // which has no filter to keep NULLs out
+        QTest::addColumn<ReportOrder>("order"); // of the report
         QTest::addColumn<QString>("orderBy"); // the same order in SQLite's own words
         QTest::addColumn<int>("pageSize");
-        QTest::newRow("watch list, pages of 1") << -1 << "Symbol, Date DESC, Time DESC" << 1;
-        QTest::newRow("watch list, pages of 7") << -1 << "Symbol, Date DESC, Time DESC" << 7;
-        QTest::newRow("symbol, date, time") << int(ReportOrder::SymbolDateTime) << "Symbol, Date, Time" << 2;
-        QTest::newRow("newest first") << int(ReportOrder::NewestFirst) << "Date DESC, Time DESC, Symbol" << 3;
-        QTest::newRow("by symbol, newest first")
-            << int(ReportOrder::SymbolNewestFirst) << "Symbol, Date DESC, Time DESC" << 5;
+        const auto symbolFirst = ReportOrder::SymbolNewestFirst;
+        QTest::newRow("watch list, pages of 1") << true << symbolFirst << "Symbol, Date DESC, Time DESC" << 1;
+        QTest::newRow("watch list, pages of 7") << true << symbolFirst << "Symbol, Date DESC, Time DESC" << 7;
+        QTest::newRow("symbol, date, time") << false << ReportOrder::SymbolDateTime << "Symbol, Date, Time" << 2;
+        QTest::newRow("newest first") << false << ReportOrder::NewestFirst << "Date DESC, Time DESC, Symbol" << 3;
+        QTest::newRow("by symbol, newest first") << false << symbolFirst << "Symbol, Date DESC, Time DESC" << 5;
     }
 
     // Every row of the query once, in SQLite's order with the ID last, however the
     // pages fall among rows with equal or missing keys.
     void pagesReadEveryRowOnce()
     {
-        QFETCH(int, order);
+        QFETCH(bool, watchList);
+        QFETCH(ReportOrder, order);
         QFETCH(QString, orderBy);
         QFETCH(int, pageSize);
         QVERIFY(rawExec(File, "DELETE FROM tblSymbols"));
@@ -123,39 +100,41 @@ private slots:
                                   + QStringLiteral(", (?, ?, ?, ?)").repeated(53), values));
         const CalculationStore store(openDatabase(File));
         const ReportFilter filter{QDate(2001, 1, 15), QDate(2001, 1, 16), QTime(0, 0), QTime(23, 59, 59), {}};
-        CalculationCursor cursor = order < 0 ? store.watchList() : store.report(filter, ReportOrder(order));
+        CalculationCursor cursor = watchList ? store.watchList() : store.report(filter, order);
         QVariantList read;
         while (!cursor.atEnd()) {
             for (const SavedCalculation &row : cursor.next(pageSize))
                 read += row.id;
         }
-        const QString where = order < 0 ? QString() : QStringLiteral(" WHERE Date IS NOT NULL AND Time IS NOT NULL");
+        const QString where = watchList ? QString() : QStringLiteral(" WHERE Date IS NOT NULL AND Time IS NOT NULL");
         QCOMPARE(read, rawQuery(File, "SELECT ID FROM tblSymbols" + where + " ORDER BY " + orderBy + ", ID"));
     }
 
     void failedWriteChangesNothing_data()
     {
-        QTest::addColumn<QByteArray>("lock"); // what sqlite3 holds; none: the disk is full
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QByteArray>("lock"); // what another program's sqlite3 holds
         QTest::addColumn<bool>("open"); // or add a row
         QTest::addColumn<int>("error");
 
-        QTest::newRow("disk full") << QByteArray() << false << 13;
-        QTest::newRow("add while written") << QByteArray("BEGIN EXCLUSIVE;") << false << 5;
+        QTest::newRow("disk full") << true << QByteArray() << false << 13;
+        QTest::newRow("add while written") << false << QByteArray("BEGIN EXCLUSIVE;") << false << 5;
         // A reader lets the write begin but not commit, so the rollback must leave the connection usable.
-        QTest::newRow("add while read") << QByteArray("BEGIN; SELECT count(*) FROM tblSymbols;") << false << 5;
-        QTest::newRow("open while written") << QByteArray("BEGIN EXCLUSIVE;") << true << 5;
+        QTest::newRow("add while read") << false << QByteArray("BEGIN; SELECT count(*) FROM tblSymbols;") << false << 5;
+        QTest::newRow("open while written") << false << QByteArray("BEGIN EXCLUSIVE;") << true << 5;
     }
 
     // A full disk or another program's lock fails the write (the lock after a
     // bounded wait, never a hang), changes nothing and leaves the connection usable.
     void failedWriteChangesNothing()
     {
+        QFETCH(bool, diskFull);
         QFETCH(QByteArray, lock);
         QFETCH(bool, open);
         const DatabaseHandle db = openDatabase(File);
         CalculationStore store(db);
         QProcess locker;
-        if (lock.isEmpty()) {
+        if (diskFull) {
             // The file may not grow by a page: a row too big for the room left in its pages fails as on a full disk.
             QSqlQuery pragma(db->connection());
             QVERIFY(pragma.exec(QStringLiteral("PRAGMA page_count")) && pragma.next());
@@ -181,11 +160,11 @@ private slots:
         QCOMPARE(folderListing(QDir::currentPath()), before);
 
         locker.closeWriteChannel(); // sqlite3 ends, and its transaction with it
-        QVERIFY(lock.isEmpty() || locker.waitForFinished(5000));
+        QVERIFY(diskFull || locker.waitForFinished(5000));
         QCOMPARE(store.remove({2}), 1); // the connection is not stuck in the failed transaction
         QCOMPARE(rawQuery(File, QStringLiteral("SELECT count(*) FROM tblSymbols")), QVariantList{2});
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Database)
+QTEST_GUILESS_MAIN(TestDatabase)
 #include "tst_database.moc"

@@ -1,11 +1,12 @@
 #include "PriceHistory.h"
 #include "PriceImport.h"
-#include "StoreTestSupport.h"
+#include "RowWriter.h"
+#include "ScratchFolder.h"
 
 #include <QTest>
 
 using namespace ondara;
-using namespace storetest;
+using namespace testsupport;
 
 namespace {
 
@@ -27,9 +28,14 @@ int staleYears() { return rawQuery(File, "SELECT count(*) FROM tblPriceYears WHE
 
 } // namespace
 
-class tst_PriceHistory : public QObject
+class TestPriceHistory : public QObject
 {
     Q_OBJECT
+
+public:
+    // How the prices are kept when their levels are evaluated.
+    enum class Kept { Packed, ChangedByAnotherProgram, WithoutPackedYears, PackedAtStartUp };
+    Q_ENUM(Kept)
 
     std::unique_ptr<ScratchFolder> m_scratch;
     DatabaseHandle m_db;
@@ -83,17 +89,17 @@ private slots:
         replacePrices(*m_db, QStringLiteral("ibm"), bars);
         replacePrices(*m_db, QStringLiteral("IBMX"), {bar(1, 99, 1)});
 
-        for (const char *state : {"packed", "changed by another program", "no packed years", "packed at start-up"}) {
-            if (state == QLatin1String("changed by another program"))
+        for (Kept kept : {Kept::Packed, Kept::ChangedByAnotherProgram, Kept::WithoutPackedYears, Kept::PackedAtStartUp}) {
+            if (kept == Kept::ChangedByAnotherProgram)
                 QVERIFY(rawExec(File, "UPDATE tblPrices SET High = High") && staleYears() > 0);
-            else if (state == QLatin1String("no packed years"))
+            else if (kept == Kept::WithoutPackedYears)
                 QVERIFY(rawExec(File, "DROP TABLE tblPriceYears"));
-            else if (state == QLatin1String("packed at start-up")) {
+            else if (kept == Kept::PackedAtStartUp) {
                 ensurePriceTable(*m_db);
                 QCOMPARE(staleYears(), 0);
             }
             const std::optional<ReachedResult> result = evaluateReached(*m_db, {row}).front();
-            QVERIFY2(result.has_value() == (furthestDay >= 0), state);
+            QVERIFY2(result.has_value() == (furthestDay >= 0), QMetaEnum::fromType<Kept>().valueToKey(int(kept)));
             if (!result)
                 continue;
             const auto level = result->furthest ? std::optional(result->levels[*result->furthest]) : std::nullopt;
@@ -109,13 +115,12 @@ private slots:
         QTest::addColumn<QList<PriceBar>>("bars");
         QTest::addColumn<QString>("failingDate"); // a trigger of the test refuses this row
         QTest::addColumn<int>("number");          // of the error; 0: none
-        QTest::addColumn<QVariantList>("stored");  // date and High of every row afterwards
+        QTest::addColumn<QList<PriceBar>>("stored"); // afterwards
         QTest::addColumn<double>("highest");      // High since the day, as the packed years tell it
 
-        const QVariantList before{"2025-12-31 11", "2026-01-01 11", "2026-01-02 11"};
+        const QList<PriceBar> before{bar(1, 11, 1), bar(2, 11, 1), bar(3, 11, 1)};
         const QList<PriceBar> later{bar(2, 22, 1), bar(3, 22, 1), bar(4, 22, 1)};
-        QTest::newRow("overlapping dates replaced") << later << "" << 0
-            << QVariantList{"2025-12-31 11", "2026-01-01 22", "2026-01-02 22", "2026-01-03 22"} << 22.0;
+        QTest::newRow("overlapping dates replaced") << later << "" << 0 << QList{before[0]} + later << 22.0;
         QTest::newRow("failure on the last row") << later << "2026-01-03" << 19 << before << 11.0;
         QTest::newRow("Low above High") << QList{bar(2, 22, 1), bar(3, 1, 22)} << "" << int(StoreError::ValidationRule) << before << 11.0;
     }
@@ -134,7 +139,7 @@ private slots:
             number = error.number();
         }
         QTEST(number, "number");
-        QTEST(rawQuery(File, "SELECT Date || ' ' || printf('%g', High) FROM tblPrices ORDER BY Date"), "stored");
+        QTEST(pricesSince(*m_db, QStringLiteral("IBM"), Day), "stored");
         QCOMPARE(staleYears(), 0);
         QTEST(evaluateReached(*m_db, {saved(0.5, 1, 1, 1, 1, 1)}).front().value().extreme, "highest");
     }
@@ -144,12 +149,12 @@ private slots:
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<qint64>("size"); // the file stretched to this many bytes; 0: as written
         QTest::addColumn<QString>("told"); // a part of what the user is told
-        QTest::addColumn<QVariantList>("stored");
+        QTest::addColumn<QList<PriceBar>>("stored");
 
         const QByteArray csv = "Date,Open,High,Low,Close\n2026-01-05,22,22,22,22\n";
-        const QVariantList before{"2026-01-02 11", "2026-01-05 11"};
+        const QList<PriceBar> before{bar(3, 11, 11), bar(6, 11, 11)};
         QTest::newRow("overlapping dates replaced") << csv + "2026-01-06,22,22,22,22\n" << 0LL
-            << "Imported 2 days of IBM, 2026-01-05 to 2026-01-06." << QVariantList{"2026-01-02 11", "2026-01-05 22", "2026-01-06 22"};
+            << "Imported 2 days of IBM, 2026-01-05 to 2026-01-06." << QList{before[0], bar(6, 22, 22), bar(7, 22, 22)};
         // One row for each kind of refusal: a price, a date, the file's size, its bytes, no days.
         QTest::newRow("price of 0") << csv + "2026-01-06,1,1,0,1\n" << 0LL << "ibm.csv.\nError #9210: Line 3, column Low" << before;
         QTest::newRow("duplicate date") << csv + "2026-01-05,1,1,1,1\n" << 0LL << "Error #9213: Line 3" << before;
@@ -173,9 +178,9 @@ private slots:
         }
         QFETCH(QString, told);
         QVERIFY2(message.contains(told), qPrintable(message));
-        QTEST(rawQuery(File, "SELECT Date || ' ' || printf('%g', Close) FROM tblPrices ORDER BY Date"), "stored");
+        QTEST(pricesSince(*m_db, QStringLiteral("IBM"), Day), "stored");
     }
 };
 
-QTEST_GUILESS_MAIN(tst_PriceHistory)
+QTEST_GUILESS_MAIN(TestPriceHistory)
 #include "tst_pricehistory.moc"

@@ -1,4 +1,5 @@
-#include "StoreTestSupport.h"
+#include "RowWriter.h"
+#include "ScratchFolder.h"
 #include "modOndara.h"
 
 #include <QCoreApplication>
@@ -6,9 +7,9 @@
 #include <QTest>
 
 using namespace ondara;
-using namespace storetest;
+using namespace testsupport;
 
-class tst_Tools : public QObject
+class TestTools : public QObject
 {
     Q_OBJECT
 
@@ -22,23 +23,25 @@ private slots:
     // Making a new database is shown by the launcher, which runs ondara-mkdb.
     void mkdbLeavesWhatIsThereUntouched_data()
     {
-        QTest::addColumn<QByteArray>("existing"); // the bytes already there; null: no file, "db": a database with a row
+        QTest::addColumn<bool>("database"); // there, with a row
+        QTest::addColumn<QByteArray>("existing"); // or these bytes; null: no file
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("database there") << QByteArray("db") << "ondara.mdb" << 0 << "";
-        QTest::newRow("text file there") << QByteArray("not a database\n") << "ondara.mdb" << 1 << "is not a database";
-        QTest::newRow("no folder") << QByteArray() << "missing/ondara.mdb" << 1 << "could not be created";
+        QTest::newRow("database there") << true << QByteArray() << "ondara.mdb" << 0 << "";
+        QTest::newRow("text file there") << false << QByteArray("not a database\n") << "ondara.mdb" << 1 << "is not a database";
+        QTest::newRow("no folder") << false << QByteArray() << "missing/ondara.mdb" << 1 << "could not be created";
     }
 
     void mkdbLeavesWhatIsThereUntouched()
     {
+        QFETCH(bool, database);
         QFETCH(QByteArray, existing);
         QFETCH(QString, path);
         QFETCH(QString, message);
         const QString file = QStringLiteral("ondara.mdb");
-        if (existing == "db") {
+        if (database) {
             createDatabase(file);
             QVERIFY(rawExec(file, QStringLiteral("INSERT INTO tblSymbols (Symbol) VALUES ('IBM')")));
         } else {
@@ -59,12 +62,12 @@ private slots:
     {
         QTest::addColumn<QString>("launcher");
         QTest::addColumn<QString>("programs"); // the folder of ondara and ondara-mkdb
-        QTest::addColumn<QString>("dataHome"); // XDG_DATA_HOME, "-" for unset
+        QTest::addColumn<QString>("dataHome"); // XDG_DATA_HOME; null: unset
         QTest::addColumn<QString>("dataFolder");
 
         const QString launcher = QStringLiteral("bin/ondara-launch");
         QTest::newRow("build tree") << launcher << "bin" << "/xdg" << "xdg/ondara";
-        QTest::newRow("installed, no XDG_DATA_HOME") << launcher << "libexec/ondara" << "-" << "home/.local/share/ondara";
+        QTest::newRow("installed, no XDG_DATA_HOME") << launcher << "libexec/ondara" << QString() << "home/.local/share/ondara";
         QTest::newRow("linked, relative XDG_DATA_HOME") << "home/link/start" << "bin" << "xdg" << "home/.local/share/ondara";
         QTest::newRow("empty XDG_DATA_HOME") << launcher << "bin" << "" << "home/.local/share/ondara";
     }
@@ -87,7 +90,7 @@ private slots:
         // The launcher inherits this process's environment.
         qputenv("HOME", root.absoluteFilePath(QStringLiteral("home")).toLocal8Bit());
         qunsetenv("XDG_DATA_HOME");
-        if (dataHome != u"-")
+        if (!dataHome.isNull())
             qputenv("XDG_DATA_HOME", (dataHome.startsWith(u'/') ? root.path() + dataHome : dataHome).toLocal8Bit());
         const QStringList arguments{QStringLiteral("-first"), QStringLiteral("two words")};
         QCOMPARE(QProcess::execute(root.absoluteFilePath(launcher), arguments), 0);
@@ -107,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Tools)
+QTEST_GUILESS_MAIN(TestTools)
 #include "tst_tools.moc"
