@@ -7,6 +7,9 @@
 #include "DataFiles.h"
 #include "LocaleFormat.h"
 #include "MessageBox.h"
+#include "PriceImport.h"
+#include "ReachedText.h"
+#include "ReachedView.h"
 #include "ReportListModel.h"
 #include "ReportQuery.h"
 #include "StoreError.h"
@@ -21,6 +24,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,6 +55,7 @@ constexpr char FromDateTag[] = "Tag";
 // Where the file dialogs opened last, kept between runs.
 constexpr char ChartFolderKey[] = "report/chartFolder";
 constexpr char CsvFolderKey[] = "report/csvFolder";
+constexpr char PriceFolderKey[] = "report/priceFolder";
 
 QString selectAllTip() { return frmPrint::tr("Select All"); }
 QString deselectAllTip() { return frmPrint::tr("Deselect All"); }
@@ -142,8 +147,7 @@ void frmPrint::createControls()
     setModal(true);
 
     ListView1 = named(new QTreeView(this), QStringLiteral("ListView1"));
-    m_rows = new ReportListModel(ListView1);
-    m_rows->follow(m_store);
+    m_rows = new ReportListModel(m_store, ListView1);
     m_rows->setErrorHandler([this](const StoreError &error) { reportStoreError(QStringLiteral("FillListView"), error); });
     ListView1->setModel(m_rows);
     // The first column is the row's ID: the list keeps it for deleting, the user never sees it.
@@ -153,8 +157,17 @@ void frmPrint::createControls()
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Nine equal columns that always fit, as wide as the list is.
+    // Nine equal columns that always fit, as wide as the list is, then what
+    // became of the row, as wide as its longest text usually is.
     ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
+    const QFontMetrics metrics = ListView1->fontMetrics();
+    const qint64 someDay = QDate(2000, 12, 28).toJulianDay();
+    const ReachedCells usual = reachedCells(ReachedResult{{{WaveLevel::W5Target, 8888.88, someDay}}, 0, 8888.88, someDay});
+    for (int i = 0; i < 3; ++i) {
+        const int column = ReportListModel::firstReachedColumn() + i;
+        ListView1->header()->setSectionResizeMode(column, QHeaderView::Fixed);
+        ListView1->header()->resizeSection(column, metrics.horizontalAdvance(usual[i]) + 2 * metrics.averageCharWidth());
+    }
     ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListView1->header()->setSectionsMovable(false);
     ListView1->header()->setMinimumSectionSize(24);
@@ -242,7 +255,9 @@ void frmPrint::createControls()
     cmdExport->setToolTip(tr("Save the listed calculations, or the selected ones, as a CSV file"));
     cmdImport = named(new QPushButton(tr("Import..."), this), QStringLiteral("cmdImport"));
     cmdImport->setToolTip(tr("Add the calculations of a CSV file"));
-    for (QPushButton *button : {cmdExport, cmdImport})
+    cmdImportPrices = named(new QPushButton(tr("Import Prices..."), this), QStringLiteral("cmdImportPrices"));
+    cmdImportPrices->setToolTip(tr("Add a symbol's daily prices from a CSV file, to see which targets were reached"));
+    for (QPushButton *button : {cmdExport, cmdImport, cmdImportPrices})
         button->setAutoDefault(false); // Return in a filter must not start a file dialog
     cmdDelete->setEnabled(false);
     setPrintButtons(false);
@@ -258,6 +273,7 @@ void frmPrint::createControls()
     buttonColumn->addStretch(1);
     buttonColumn->addWidget(cmdExport);
     buttonColumn->addWidget(cmdImport);
+    buttonColumn->addWidget(cmdImportPrices);
 
     auto *optionColumn = new QVBoxLayout;
     optionColumn->addWidget(fraSortBy);
@@ -276,7 +292,7 @@ void frmPrint::createControls()
     m_picChart = named(new QLabel(this), QStringLiteral("picChart"));
     m_picChart->hide();
 
-    resize(880, 600);
+    resize(1100, 600);
 }
 
 void frmPrint::connectEvents()
@@ -292,6 +308,8 @@ void frmPrint::connectEvents()
     connect(optChart, &QRadioButton::clicked, this, &frmPrint::optChart_Click);
     connect(optSymbols, &QRadioButton::clicked, this, &frmPrint::optSymbols_Click);
     ListView1->viewport()->installEventFilter(this);
+    ListView1->installEventFilter(this);
+    connect(ListView1, &QTreeView::doubleClicked, this, &frmPrint::ListView1_DblClick);
     connect(cmdSelectAll, &QToolButton::clicked, this, &frmPrint::cmdSelectAll_Click);
     connect(cmdDelete, &QToolButton::clicked, this, &frmPrint::cmdDelete_Click);
     connect(cmdPrint, &QToolButton::clicked, this, &frmPrint::cmdPrint_Click);
@@ -299,6 +317,7 @@ void frmPrint::connectEvents()
     connect(cmdSave, &QToolButton::clicked, this, &frmPrint::cmdSave_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmPrint::cmdExport_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmPrint::cmdImport_Click);
+    connect(cmdImportPrices, &QPushButton::clicked, this, &frmPrint::cmdImportPrices_Click);
     // The controls with popup help; the mouse reaches two of them through an inner widget.
     const QList<QWidget *> helpControls{cmdSelectAll, cmdDelete, cmdPrint, cmdSave, dtpDateFrom,
                                         dtpDateFrom->findChild<QLineEdit *>(), lstSelectSymbols->viewport()};
@@ -330,6 +349,15 @@ void frmPrint::Form_Load()
 bool frmPrint::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::KeyPress:
+        // Enter on a row does what a double click does; the list itself only
+        // passes the key on to the window.
+        if (const auto key = static_cast<QKeyEvent *>(event)->key();
+            watched == ListView1 && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            ListView1_DblClick(ListView1->currentIndex());
+            return true;
+        }
+        break;
     case QEvent::Hide:
         // The calendar hides with its drop-down; the picker already holds the
         // date chosen in it, so the rebuild runs once the drop-down is gone.
@@ -624,6 +652,7 @@ void frmPrint::optChart_Click()
                                                              cmdDelete})
         control->setEnabled(false);
     cmdImport->setEnabled(false);
+    cmdImportPrices->setEnabled(false);
     setPrintButtons(true);
     cmdSave->setEnabled(true);
     ListView1->hide();
@@ -638,6 +667,7 @@ void frmPrint::optSymbols_Click()
                                                              dtpTimeTo, optSortSymbol, optSortDate})
         control->setEnabled(true);
     cmdImport->setEnabled(true);
+    cmdImportPrices->setEnabled(true);
     const bool hasRows = listRowCount() > 0;
     setListButtons(hasRows);
     setPrintButtons(hasRows);
@@ -669,7 +699,7 @@ void frmPrint::preparePrinter(QPrinter &printer) const
 void frmPrint::renderTo(QPrinter &printer)
 {
     if (optSymbols->isChecked())
-        printSymbolReport(printer, m_store.report(m_listedFilter, m_listedOrder));
+        printSymbolReport(printer, m_store, m_store.report(m_listedFilter, m_listedOrder));
     else
         printChart(printer, m_capture.picture);
 }
@@ -788,26 +818,44 @@ void frmPrint::cmdExport_Click()
         return;
     rememberFolder(CsvFolderKey, path);
     try {
-        writeCalculationsCsv(path, exportedRows());
+        const QList<SavedCalculation> rows = exportedRows();
+        QList<ReachedCells> reached;
+        for (const std::optional<ReachedResult> &result : m_store.reached(rows))
+            reached += reachedCells(result);
+        writeCalculationsCsv(path, rows, reached);
     } catch (const NumberedError &error) {
         // The file is written whole or not at all: nothing is left to tidy up.
         showError(this, QStringLiteral("cmdExport_Click"), tr("Export Error"), error);
     }
 }
 
+// The existing file chosen in an Open dialog of that title and name, which
+// starts in the folder last used for the kind of file folderKey names, else
+// in location; its folder is remembered for the next time. Empty when the
+// dialog was cancelled.
+QString frmPrint::chooseOpenFile(const QString &title, const QString &name, const QString &nameFilter,
+                                 const char *folderKey, QStandardPaths::StandardLocation location)
+{
+    QFileDialog dialog(this, title);
+    dialog.setObjectName(name);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({nameFilter, tr("All files (*)")});
+    dialog.setDirectory(startFolder(folderKey, location));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    rememberFolder(folderKey, path);
+    return path;
+}
+
 void frmPrint::cmdImport_Click()
 {
-    QFileDialog cdlImport(this, tr("Import Calculations"));
-    cdlImport.setObjectName(QStringLiteral("cdlImport"));
-    cdlImport.setOptions(QFileDialog::DontUseNativeDialog);
-    cdlImport.setAcceptMode(QFileDialog::AcceptOpen);
-    cdlImport.setFileMode(QFileDialog::ExistingFile);
-    cdlImport.setNameFilters({tr("CSV file (*.csv)"), tr("All files (*)")});
-    cdlImport.setDirectory(startFolder(CsvFolderKey, QStandardPaths::DocumentsLocation));
-    if (cdlImport.exec() != QDialog::Accepted || cdlImport.selectedFiles().isEmpty())
+    const QString path = chooseOpenFile(tr("Import Calculations"), QStringLiteral("cdlImport"), tr("CSV file (*.csv)"),
+                                        CsvFolderKey, QStandardPaths::DocumentsLocation);
+    if (path.isEmpty())
         return;
-    const QString path = cdlImport.selectedFiles().constFirst();
-    rememberFolder(CsvFolderKey, path);
     qsizetype added = 0;
     try {
         // Every row is checked before the first is written, and all are written in one transaction.
@@ -826,4 +874,37 @@ void frmPrint::cmdImport_Click()
 void frmPrint::reportStoreError(const QString &procedure, const StoreError &error)
 {
     showError(this, procedure, printSymbolsCaption(), error);
+}
+
+// ---- What became of the calculations ----
+
+void frmPrint::ListView1_DblClick(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    const SavedCalculation &calculation = m_rows->calculation(index.row());
+    QList<PriceBar> bars;
+    try {
+        bars = m_store.pricesSince(calculation.symbol, calculation.date);
+    } catch (const StoreError &error) {
+        reportStoreError(QStringLiteral("ListView1_DblClick"), error);
+        return;
+    }
+    ReachedView frmReached(calculation, m_rows->reached(index.row()), bars, reachedPriceText, this);
+    frmReached.exec();
+}
+
+void frmPrint::cmdImportPrices_Click()
+{
+    const QString path = chooseOpenFile(tr("Import Prices"), QStringLiteral("cdlPrices"), tr("CSV file (*.csv *.txt)"),
+                                        PriceFolderKey, QStandardPaths::DownloadLocation);
+    if (path.isEmpty())
+        return;
+    try {
+        // The list checks its rows again as the store says the prices changed.
+        const PriceImport import = m_store.importPrices(path);
+        showMessage(this, importSummaryText(import), tr("Import Prices"), QMessageBox::Information);
+    } catch (const NumberedError &error) {
+        showMessage(this, importFailureText(path, error), tr("Import Prices"), QMessageBox::Critical);
+    }
 }

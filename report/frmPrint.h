@@ -5,6 +5,7 @@
 #include "SavedCalculation.h"
 
 #include <QDialog>
+#include <QStandardPaths>
 #include <QString>
 
 #include <array>
@@ -14,6 +15,7 @@ class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QModelIndex;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
@@ -31,7 +33,9 @@ class StoreError;
 // The report window: lists the saved calculations filtered by a date range, a
 // time-of-day range and a set of symbols, sorted by date or by symbol; deletes
 // the selected ones, prints them as a table through the desktop's print dialog
-// or its preview, and exports and imports them as CSV files. It also holds the
+// or its preview, and exports and imports them as CSV files. Beside each row
+// it shows what became of it against the daily prices imported here, and
+// opens a chart of them for the row double-clicked. It also holds the
 // chart picture that the calculator window captures, for printing or saving
 // as a bitmap, a PNG picture or a PDF document.
 //
@@ -113,6 +117,8 @@ private:
     void cmdSave_Click();
     void cmdExport_Click();
     void cmdImport_Click();
+    void cmdImportPrices_Click();
+    void ListView1_DblClick(const QModelIndex &index);
 
     // The list or the chart, by the print mode: the one routine that draws
     // on paper, into a PDF file and in the preview. Throws PrintError or StoreError.
@@ -122,6 +128,8 @@ private:
     void preparePrinter(QPrinter &printer) const;
     bool hasSomethingToPrint() const;
     QString chooseSaveFile(QFileDialog &dialog, const QStringList &suffixes);
+    QString chooseOpenFile(const QString &title, const QString &name, const QString &nameFilter, const char *folderKey,
+                           QStandardPaths::StandardLocation location);
     QList<ondara::SavedCalculation> exportedRows();
 
     // A mouse button released on a control that has popup help; true when it
@@ -170,4 +178,5 @@ private:
     QToolButton *cmdSave = nullptr;
     QPushButton *cmdExport = nullptr;
     QPushButton *cmdImport = nullptr;
+    QPushButton *cmdImportPrices = nullptr;
 };

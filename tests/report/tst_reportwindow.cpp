@@ -3,9 +3,11 @@
 #include "ContextHelp.h"
 #include "CsvText.h"
 #include "HelpViewer.h"
+#include "ReachedView.h"
 #include "ReportFixture.h"
 #include "frmPrint.h"
 
+#include <QChartView>
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
@@ -626,6 +628,62 @@ private slots:
         QCOMPARE(shown(watcher), (QStringList{QStringLiteral("Import: %1 calculations were imported. [information, OK]").arg(rows.size()),
                                               "Import Error: cmdImport_Click - Error #9205 Line 3, column W3Target: \"x\" is not a "
                                               "number.\nNothing was imported. [critical, OK]"}));
+    }
+
+    // What became of a row shows once its symbol's prices are imported through
+    // the window, and goes with it into an exported file and the view that a
+    // double click opens; with no prices after its date all three stay empty.
+    void reachedColumns_data()
+    {
+        QTest::addColumn<Row>("saved");
+        QTest::addColumn<QStringList>("cells");
+        const QDate day = Today.addDays(-10);
+        const QString second = day.addDays(2).toString(Qt::ISODate);
+        QTest::newRow("bull, reached, invalidated")
+            << Row{1, "ibm", day, QTime(9, 0), 10.0, 20.0, 27.5, 30.0, 37.5, 46.18}
+            << QStringList{"W5 target 37.50 on " + second, "38.125", second};
+        QTest::newRow("bear, reached") << Row{1, "IBM", day, QTime(9, 0), 40.0, 30.0, 22.5, 20.0, 12.5}
+                                       << QStringList{"W5 target 12.50 on " + second, "9.50", ""};
+        QTest::newRow("bull, not reached") << Row{1, "IBM", day, QTime(9, 0), 10.0, 20.0, 50.0, 60.0, 70.0, 80.0}
+                                           << QStringList{"not reached", "38.125", second};
+        QTest::newRow("no prices after its date")
+            << Row{1, "IBM", Today, QTime(9, 0), 10.0, 20.0, 27.5, 30.0, 37.5, 46.18} << QStringList(3);
+    }
+
+    void reachedColumns()
+    {
+        QFETCH(Row, saved);
+        QFETCH(QStringList, cells);
+        Report report({saved});
+        frmPrint &form = *report.form;
+        act(form, "dtpDateFrom -10");
+        auto *list = control<QTreeView>(form, "ListView1");
+        const auto shownCells = [model = list->model()] {
+            return QStringList{model->index(0, 10).data().toString(), model->index(0, 11).data().toString(),
+                               model->index(0, 12).data().toString()};
+        };
+        QCOMPARE(shownCells(), QStringList(3));
+        const QString first = Today.addDays(-9).toString(Qt::ISODate), second = Today.addDays(-8).toString(Qt::ISODate);
+        const QString prices = QStringLiteral("Date,Open,High,Low,Close\n%1,20,28,19,27\n%2,27,38.125,9.5,12\n");
+        writeCsvFile("IBM.csv", prices.arg(first, second).toUtf8());
+        QStringList files{"IBM.csv", "out.csv"};
+        const auto dialogs = answering<QFileDialog>([&](QFileDialog *dialog) { choose(dialog, files.takeFirst()); });
+        MessageBoxWatcher watcher;
+        QTest::mouseClick(control(form, "cmdImportPrices"), Qt::LeftButton);
+        QCOMPARE(watcher.last().text, QStringLiteral("Imported 2 days of IBM, %1 to %2.").arg(first, second));
+        QTEST(shownCells(), "cells");
+        QTest::mouseClick(control(form, "cmdExport"), Qt::LeftButton);
+        QCOMPARE(csvRecords(readCsvFile("out.csv")).last().fields.sliced(10), cells);
+
+        QStringList opened; // the view's title, and whether it charts the prices
+        const auto views = answering<ReachedView>([&](ReachedView *view) {
+            opened += view->windowTitle() + (view->findChild<QChartView *>() ? " chart" : " no prices");
+        });
+        const QRect cell = list->visualRect(list->model()->index(0, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center()); // the first click of the two
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(opened, QStringList{"IBM " + saved[2].toDate().toString(Qt::ISODate)
+                                     + (cells[0].isEmpty() ? " no prices" : " chart")});
     }
 
     // With the calculator's ten controls ahead of the report's five in the table,
