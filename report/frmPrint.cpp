@@ -38,6 +38,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QSettings>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimeEdit>
@@ -84,6 +85,18 @@ void rememberFolder(const char *key, const QString &file)
 {
     settings().setValue(QLatin1StringView(key), QFileInfo(file).absolutePath());
 }
+
+// The filters and the order kept between runs; the dates always start at today.
+constexpr char SortOrderKey[] = "report/sortOrder";
+constexpr char TimeFromKey[] = "report/timeFrom";
+constexpr char TimeToKey[] = "report/timeTo";
+constexpr char SymbolsKey[] = "report/symbols";
+
+const std::pair<ReportOrder, QLatin1StringView> OrderNames[] = {
+    {ReportOrder::SymbolDateTime, QLatin1StringView("SymbolDateTime")},
+    {ReportOrder::NewestFirst, QLatin1StringView("NewestFirst")},
+    {ReportOrder::SymbolNewestFirst, QLatin1StringView("SymbolNewestFirst")},
+};
 
 QToolButton *pictureButton(const QString &name, const QString &toolTip, const QString &picture, QWidget *parent)
 {
@@ -147,6 +160,7 @@ void frmPrint::createControls()
     setModal(true);
 
     ListView1 = named(new QTreeView(this), QStringLiteral("ListView1"));
+    ListView1->setAccessibleName(tr("Saved calculations"));
     m_rows = new ReportListModel(m_store, ListView1);
     m_rows->setErrorHandler([this](const StoreError &error) { reportStoreError(QStringLiteral("FillListView"), error); });
     ListView1->setModel(m_rows);
@@ -181,8 +195,10 @@ void frmPrint::createControls()
     fraDate = named(new QGroupBox(tr("Date"), fraShow), QStringLiteral("fraDate"));
     lblDateFrom = named(new QLabel(tr("From:"), fraDate), QStringLiteral("lblDateFrom"));
     dtpDateFrom = datePicker(QStringLiteral("dtpDateFrom"), fraDate);
+    dtpDateFrom->setAccessibleName(tr("From date"));
     lblDateTo = named(new QLabel(tr("To:"), fraDate), QStringLiteral("lblDateTo"));
     dtpDateTo = datePicker(QStringLiteral("dtpDateTo"), fraDate);
+    dtpDateTo->setAccessibleName(tr("To date"));
     // A right click on the From date shows its popup help, not the editing menu.
     dtpDateFrom->setContextMenuPolicy(Qt::PreventContextMenu);
     if (auto *dateText = dtpDateFrom->findChild<QLineEdit *>())
@@ -198,8 +214,10 @@ void frmPrint::createControls()
     fraTime = named(new QGroupBox(tr("Time"), fraShow), QStringLiteral("fraTime"));
     lblTimeFrom = named(new QLabel(tr("From:"), fraTime), QStringLiteral("lblTimeFrom"));
     dtpTimeFrom = timePicker(QStringLiteral("dtpTimeFrom"), fraTime);
+    dtpTimeFrom->setAccessibleName(tr("From time"));
     lblTimeTo = named(new QLabel(tr("To:"), fraTime), QStringLiteral("lblTimeTo"));
     dtpTimeTo = timePicker(QStringLiteral("dtpTimeTo"), fraTime);
+    dtpTimeTo->setAccessibleName(tr("To time"));
     lblTimeFrom->setBuddy(dtpTimeFrom);
     lblTimeTo->setBuddy(dtpTimeTo);
     auto *timeGrid = new QGridLayout(fraTime);
@@ -211,6 +229,7 @@ void frmPrint::createControls()
     lblSymbols = named(new QLabel(tr("Symbols:"), fraShow), QStringLiteral("lblSymbols"));
     lstSelectSymbols = named(new QListWidget(fraShow), QLatin1StringView(HelpControlNames[4]));
     lstSelectSymbols->setSelectionMode(QAbstractItemView::MultiSelection);
+    lstSelectSymbols->setAccessibleName(tr("Symbols"));
     lstSelectSymbols->setMinimumWidth(120);
     lstSelectSymbols->setFixedHeight(96);
     lstSelectSymbols->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -290,6 +309,7 @@ void frmPrint::createControls()
 
     // Not in the layout: CentreChart places it over the band that the list fills.
     m_picChart = named(new QLabel(this), QStringLiteral("picChart"));
+    m_picChart->setAccessibleName(tr("Chart"));
     m_picChart->hide();
 
     resize(1100, 600);
@@ -298,8 +318,13 @@ void frmPrint::createControls()
 void frmPrint::connectEvents()
 {
     // The query follows a date only when its calendar closes, not while it is typed.
-    for (QDateEdit *picker : {dtpDateFrom, dtpDateTo})
+    // A date typed counts once Enter is pressed in its picker or the picker is left.
+    for (QDateEdit *picker : {dtpDateFrom, dtpDateTo}) {
         picker->calendarWidget()->installEventFilter(this);
+        picker->installEventFilter(this);
+        if (auto *text = picker->findChild<QLineEdit *>())
+            text->installEventFilter(this);
+    }
     connect(dtpTimeFrom, &QTimeEdit::timeChanged, this, &frmPrint::dtpTime_Change);
     connect(dtpTimeTo, &QTimeEdit::timeChanged, this, &frmPrint::dtpTime_Change);
     connect(lstSelectSymbols, &QListWidget::itemSelectionChanged, this, &frmPrint::lstSelectSymbols_Click);
@@ -335,6 +360,7 @@ void frmPrint::Form_Load()
     dtpTimeFrom->setTime(QTime(0, 0, 0));
     dtpTimeTo->setTime(QTime(23, 59, 59));
     m_sortOrder = ReportOrder::SymbolDateTime;
+    restoreFilters();
     RefreshQuery();
     // What the chart box shows until the calculator hands it a chart.
     ChartCapture empty;
@@ -350,13 +376,28 @@ bool frmPrint::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        // Enter on a row does what a double click does; the list itself only
-        // passes the key on to the window.
-        if (const auto key = static_cast<QKeyEvent *>(event)->key();
-            watched == ListView1 && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            ListView1_DblClick(ListView1->currentIndex());
+        if (watched == ListView1 && listKeyPress(static_cast<QKeyEvent *>(event)->key()))
             return true;
-        }
+        if (const int key = static_cast<QKeyEvent *>(event)->key();
+            isDatePicker(watched) && (key == Qt::Key_Return || key == Qt::Key_Enter))
+            QMetaObject::invokeMethod(this, &frmPrint::dtpDate_CloseUp, Qt::QueuedConnection);
+        break;
+    case QEvent::FocusOut:
+        // Left for another control of the window; not for a message, a menu,
+        // the calendar or another window, which come back to it.
+        if (const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            isDatePicker(watched)
+            && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason
+                || reason == Qt::ShortcutFocusReason))
+            QMetaObject::invokeMethod(this, &frmPrint::dtpDate_CloseUp, Qt::QueuedConnection);
+        break;
+    case QEvent::KeyRelease:
+        // A selection made with the keys counts as one made with the mouse.
+        if (watched == ListView1 && !static_cast<QKeyEvent *>(event)->isAutoRepeat()
+            && !QList<int>{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete,
+                           Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta}
+                    .contains(static_cast<QKeyEvent *>(event)->key()))
+            ListView1_Click();
         break;
     case QEvent::Hide:
         // The calendar hides with its drop-down; the picker already holds the
@@ -391,8 +432,38 @@ bool frmPrint::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+// A date picker, or the text field inside it.
+bool frmPrint::isDatePicker(const QObject *watched) const
+{
+    for (const QDateEdit *picker : {dtpDateFrom, dtpDateTo}) {
+        if (watched == picker || (watched && watched->parent() == picker && qobject_cast<const QLineEdit *>(watched)))
+            return true;
+    }
+    return false;
+}
+
+// Enter on a row does what a double click does, Delete what the Delete
+// button does; the list itself would only pass either on to the window.
+bool frmPrint::listKeyPress(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        ListView1_DblClick(ListView1->currentIndex());
+        return true;
+    }
+    if (key == Qt::Key_Delete) {
+        if (cmdDelete->isEnabled())
+            cmdDelete_Click();
+        return true;
+    }
+    return false;
+}
+
 bool frmPrint::controlMouseUp(QWidget *control, Qt::MouseButton button)
 {
+    // A disabled control has no help of its own, and must not show that of
+    // the control that has the focus.
+    if (!control->isEnabled())
+        return button == Qt::RightButton;
     // Each search starts at the control's own pair, so an identifier that a
     // calculator control shares cannot answer for it; the From date has no
     // pair and searches the window's rows from the first.
@@ -465,9 +536,14 @@ std::optional<ReportFilter> frmPrint::BuildCriteria()
 
 void frmPrint::RefreshQuery()
 {
+    // The date message takes the focus from a picker, which counts as leaving it.
+    if (m_refreshing)
+        return;
+    const QScopedValueRollback refreshing(m_refreshing, true);
     const std::optional<ReportFilter> filter = BuildCriteria();
     if (!filter)
         return;
+    rememberFilters(*filter);
     // The text only tells whether the query changed; the store binds the filter itself.
     const QString text = reportQueryText(criteriaText(*filter), sortOrderText(m_sortOrder));
     if (text == mstrOldSQL)
@@ -488,6 +564,49 @@ void frmPrint::RefreshQuery()
 void frmPrint::LoadSymbolList()
 {
     lstSelectSymbols->addItems(m_store.symbols());
+}
+
+// The order, the times and the symbols of the last run; a settings file that
+// cannot be read, or a value that is not one of them, leaves the defaults.
+void frmPrint::restoreFilters()
+{
+    const QSettings saved = settings();
+    if (saved.status() != QSettings::NoError)
+        return;
+    const QString order = saved.value(QLatin1StringView(SortOrderKey)).toString();
+    for (const auto &[value, name] : OrderNames) {
+        if (order == name) {
+            m_sortOrder = value;
+            (value == ReportOrder::NewestFirst ? optSortDate : optSortSymbol)->setChecked(true);
+        }
+    }
+    for (const auto &[picker, key] : {std::pair{dtpTimeFrom, TimeFromKey}, {dtpTimeTo, TimeToKey}}) {
+        const QTime time = QTime::fromString(saved.value(QLatin1StringView(key)).toString(), Qt::ISODate);
+        if (time.isValid()) {
+            const QSignalBlocker quiet(picker);
+            picker->setTime(time);
+        }
+    }
+    const QStringList symbols = saved.value(QLatin1StringView(SymbolsKey)).toStringList();
+    const QSignalBlocker quiet(lstSelectSymbols);
+    for (int i = 0; i < lstSelectSymbols->count(); ++i) {
+        QListWidgetItem *entry = lstSelectSymbols->item(i);
+        entry->setSelected(symbols.contains(entry->text()));
+    }
+}
+
+void frmPrint::rememberFilters(const ReportFilter &filter) const
+{
+    QSettings saved = settings();
+    if (saved.status() != QSettings::NoError)
+        return; // written over, the file would lose whatever else it holds
+    for (const auto &[value, name] : OrderNames) {
+        if (value == m_sortOrder)
+            saved.setValue(QLatin1StringView(SortOrderKey), name);
+    }
+    saved.setValue(QLatin1StringView(TimeFromKey), filter.timeFrom.toString(Qt::ISODate));
+    saved.setValue(QLatin1StringView(TimeToKey), filter.timeTo.toString(Qt::ISODate));
+    saved.setValue(QLatin1StringView(SymbolsKey), filter.symbols);
 }
 
 void frmPrint::dtpDate_CloseUp()

@@ -135,6 +135,11 @@ private:
     // A mouse button released on a control that has popup help; true when it
     // showed the help.
     bool controlMouseUp(QWidget *control, Qt::MouseButton button);
+    // A key pressed in the list; true when it was the window's to handle.
+    bool listKeyPress(int key);
+    bool isDatePicker(const QObject *watched) const;
+    void restoreFilters();
+    void rememberFilters(const ondara::ReportFilter &filter) const;
 
     void RefreshList(SymbolSelection selection);
     void setListButtons(bool enabled);
@@ -149,6 +154,7 @@ private:
     ondara::ReportOrder m_listedOrder = ondara::ReportOrder::SymbolDateTime;
     ReportListModel *m_rows = nullptr;
     ondara::ChartCapture m_capture;
+    bool m_refreshing = false;
 
     QGroupBox *fraShow = nullptr;
     QGroupBox *fraDate = nullptr;
