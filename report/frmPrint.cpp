@@ -8,6 +8,7 @@
 #include "LocaleFormat.h"
 #include "MessageBox.h"
 #include "PriceImport.h"
+#include "PrintError.h"
 #include "ReachedText.h"
 #include "ReachedView.h"
 #include "ReportListModel.h"
@@ -116,19 +117,21 @@ void setPictureButtonTip(QToolButton *button, const QString &toolTip)
     button->setAccessibleName(toolTip);
 }
 
-QDateEdit *datePicker(const QString &name, QWidget *parent)
+QDateEdit *datePicker(const QString &name, const QString &accessibleName, QWidget *parent)
 {
     auto *picker = new QDateEdit(parent);
     picker->setObjectName(name);
+    picker->setAccessibleName(accessibleName);
     picker->setDisplayFormat(shortDateFormat(picker->locale()));
     picker->setCalendarPopup(true);
     return picker;
 }
 
-QTimeEdit *timePicker(const QString &name, QWidget *parent)
+QTimeEdit *timePicker(const QString &name, const QString &accessibleName, QWidget *parent)
 {
     auto *picker = new QTimeEdit(parent);
     picker->setObjectName(name);
+    picker->setAccessibleName(accessibleName);
     // The system's own time with seconds: 12:00:00 AM on a US system, 00:00:00 on a British one.
     picker->setDisplayFormat(longTimeFormat(picker->locale()));
     return picker;
@@ -139,6 +142,27 @@ Widget *named(Widget *widget, const QString &name)
 {
     widget->setObjectName(name);
     return widget;
+}
+
+// A frame's two option buttons, one above the other, the second one chosen.
+void stackOptions(QGroupBox *frame, QRadioButton *first, QRadioButton *second)
+{
+    second->setChecked(true);
+    auto *column = new QVBoxLayout(frame);
+    column->addWidget(first);
+    column->addWidget(second);
+}
+
+// A frame's From and To rows, each label the buddy of its picker.
+void layOutRange(QGroupBox *frame, QLabel *fromLabel, QWidget *from, QLabel *toLabel, QWidget *to)
+{
+    fromLabel->setBuddy(from);
+    toLabel->setBuddy(to);
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(fromLabel, 0, 0);
+    grid->addWidget(from, 0, 1);
+    grid->addWidget(toLabel, 1, 0);
+    grid->addWidget(to, 1, 1);
 }
 
 } // namespace
@@ -194,37 +218,21 @@ void frmPrint::createControls()
 
     fraDate = named(new QGroupBox(tr("Date"), fraShow), QStringLiteral("fraDate"));
     lblDateFrom = named(new QLabel(tr("From:"), fraDate), QStringLiteral("lblDateFrom"));
-    dtpDateFrom = datePicker(QStringLiteral("dtpDateFrom"), fraDate);
-    dtpDateFrom->setAccessibleName(tr("From date"));
+    dtpDateFrom = datePicker(QStringLiteral("dtpDateFrom"), tr("From date"), fraDate);
     lblDateTo = named(new QLabel(tr("To:"), fraDate), QStringLiteral("lblDateTo"));
-    dtpDateTo = datePicker(QStringLiteral("dtpDateTo"), fraDate);
-    dtpDateTo->setAccessibleName(tr("To date"));
+    dtpDateTo = datePicker(QStringLiteral("dtpDateTo"), tr("To date"), fraDate);
     // A right click on the From date shows its popup help, not the editing menu.
     dtpDateFrom->setContextMenuPolicy(Qt::PreventContextMenu);
     if (auto *dateText = dtpDateFrom->findChild<QLineEdit *>())
         dateText->setContextMenuPolicy(Qt::PreventContextMenu);
-    lblDateFrom->setBuddy(dtpDateFrom);
-    lblDateTo->setBuddy(dtpDateTo);
-    auto *dateGrid = new QGridLayout(fraDate);
-    dateGrid->addWidget(lblDateFrom, 0, 0);
-    dateGrid->addWidget(dtpDateFrom, 0, 1);
-    dateGrid->addWidget(lblDateTo, 1, 0);
-    dateGrid->addWidget(dtpDateTo, 1, 1);
+    layOutRange(fraDate, lblDateFrom, dtpDateFrom, lblDateTo, dtpDateTo);
 
     fraTime = named(new QGroupBox(tr("Time"), fraShow), QStringLiteral("fraTime"));
     lblTimeFrom = named(new QLabel(tr("From:"), fraTime), QStringLiteral("lblTimeFrom"));
-    dtpTimeFrom = timePicker(QStringLiteral("dtpTimeFrom"), fraTime);
-    dtpTimeFrom->setAccessibleName(tr("From time"));
+    dtpTimeFrom = timePicker(QStringLiteral("dtpTimeFrom"), tr("From time"), fraTime);
     lblTimeTo = named(new QLabel(tr("To:"), fraTime), QStringLiteral("lblTimeTo"));
-    dtpTimeTo = timePicker(QStringLiteral("dtpTimeTo"), fraTime);
-    dtpTimeTo->setAccessibleName(tr("To time"));
-    lblTimeFrom->setBuddy(dtpTimeFrom);
-    lblTimeTo->setBuddy(dtpTimeTo);
-    auto *timeGrid = new QGridLayout(fraTime);
-    timeGrid->addWidget(lblTimeFrom, 0, 0);
-    timeGrid->addWidget(dtpTimeFrom, 0, 1);
-    timeGrid->addWidget(lblTimeTo, 1, 0);
-    timeGrid->addWidget(dtpTimeTo, 1, 1);
+    dtpTimeTo = timePicker(QStringLiteral("dtpTimeTo"), tr("To time"), fraTime);
+    layOutRange(fraTime, lblTimeFrom, dtpTimeFrom, lblTimeTo, dtpTimeTo);
 
     lblSymbols = named(new QLabel(tr("Symbols:"), fraShow), QStringLiteral("lblSymbols"));
     lstSelectSymbols = named(new QListWidget(fraShow), QLatin1StringView(HelpControlNames[4]));
@@ -247,18 +255,12 @@ void frmPrint::createControls()
     fraSortBy = named(new QGroupBox(tr("Sort By"), this), QStringLiteral("fraSortBy"));
     optSortDate = named(new QRadioButton(tr("Date"), fraSortBy), QStringLiteral("optSortDate"));
     optSortSymbol = named(new QRadioButton(tr("Symbol"), fraSortBy), QStringLiteral("optSortSymbol"));
-    optSortSymbol->setChecked(true);
-    auto *sortColumn = new QVBoxLayout(fraSortBy);
-    sortColumn->addWidget(optSortDate);
-    sortColumn->addWidget(optSortSymbol);
+    stackOptions(fraSortBy, optSortDate, optSortSymbol);
 
     fraPrint = named(new QGroupBox(tr("Print"), this), QStringLiteral("fraPrint"));
     optChart = named(new QRadioButton(tr("&Chart"), fraPrint), QStringLiteral("optChart"));
     optSymbols = named(new QRadioButton(tr("&Symbols"), fraPrint), QStringLiteral("optSymbols"));
-    optSymbols->setChecked(true);
-    auto *printColumn = new QVBoxLayout(fraPrint);
-    printColumn->addWidget(optChart);
-    printColumn->addWidget(optSymbols);
+    stackOptions(fraPrint, optChart, optSymbols);
 
     cmdSelectAll = pictureButton(QLatin1StringView(HelpControlNames[0]), selectAllTip(), QStringLiteral("selectall.gif"),
                                  this);
@@ -328,21 +330,19 @@ void frmPrint::connectEvents()
     connect(dtpTimeFrom, &QTimeEdit::timeChanged, this, &frmPrint::dtpTime_Change);
     connect(dtpTimeTo, &QTimeEdit::timeChanged, this, &frmPrint::dtpTime_Change);
     connect(lstSelectSymbols, &QListWidget::itemSelectionChanged, this, &frmPrint::lstSelectSymbols_Click);
-    connect(optSortDate, &QRadioButton::clicked, this, &frmPrint::optSortDate_Click);
-    connect(optSortSymbol, &QRadioButton::clicked, this, &frmPrint::optSortSymbol_Click);
-    connect(optChart, &QRadioButton::clicked, this, &frmPrint::optChart_Click);
-    connect(optSymbols, &QRadioButton::clicked, this, &frmPrint::optSymbols_Click);
     ListView1->viewport()->installEventFilter(this);
     ListView1->installEventFilter(this);
     connect(ListView1, &QTreeView::doubleClicked, this, &frmPrint::ListView1_DblClick);
-    connect(cmdSelectAll, &QToolButton::clicked, this, &frmPrint::cmdSelectAll_Click);
-    connect(cmdDelete, &QToolButton::clicked, this, &frmPrint::cmdDelete_Click);
-    connect(cmdPrint, &QToolButton::clicked, this, &frmPrint::cmdPrint_Click);
-    connect(cmdPreview, &QToolButton::clicked, this, &frmPrint::cmdPreview_Click);
-    connect(cmdSave, &QToolButton::clicked, this, &frmPrint::cmdSave_Click);
-    connect(cmdExport, &QPushButton::clicked, this, &frmPrint::cmdExport_Click);
-    connect(cmdImport, &QPushButton::clicked, this, &frmPrint::cmdImport_Click);
-    connect(cmdImportPrices, &QPushButton::clicked, this, &frmPrint::cmdImportPrices_Click);
+    const std::pair<QAbstractButton *, void (frmPrint::*)()> clicks[] = {
+        {optSortDate, &frmPrint::optSortDate_Click},   {optSortSymbol, &frmPrint::optSortSymbol_Click},
+        {optChart, &frmPrint::optChart_Click},         {optSymbols, &frmPrint::optSymbols_Click},
+        {cmdSelectAll, &frmPrint::cmdSelectAll_Click}, {cmdDelete, &frmPrint::cmdDelete_Click},
+        {cmdPrint, &frmPrint::cmdPrint_Click},         {cmdPreview, &frmPrint::cmdPreview_Click},
+        {cmdSave, &frmPrint::cmdSave_Click},           {cmdExport, &frmPrint::cmdExport_Click},
+        {cmdImport, &frmPrint::cmdImport_Click},       {cmdImportPrices, &frmPrint::cmdImportPrices_Click},
+    };
+    for (const auto &[button, handler] : clicks)
+        connect(button, &QAbstractButton::clicked, this, handler);
     // The controls with popup help; the mouse reaches two of them through an inner widget.
     const QList<QWidget *> helpControls{cmdSelectAll, cmdDelete, cmdPrint, cmdSave, dtpDateFrom,
                                         dtpDateFrom->findChild<QLineEdit *>(), lstSelectSymbols->viewport()};
@@ -672,7 +672,7 @@ void frmPrint::RefreshList(SymbolSelection selection)
     }
     setListButtons(listRowCount() > 1);
     // Print would otherwise wait for a click on a print mode before the list could be printed.
-    if (optSymbols->isChecked())
+    if (!m_printChart)
         setPrintButtons(listRowCount() > 0);
 }
 
@@ -694,7 +694,7 @@ void frmPrint::setPrintButtons(bool enabled)
 {
     cmdPrint->setEnabled(enabled);
     cmdPreview->setEnabled(enabled);
-    cmdExport->setEnabled(enabled && optSymbols->isChecked());
+    cmdExport->setEnabled(enabled && !m_printChart);
 }
 
 void frmPrint::ListView1_Click()
@@ -704,7 +704,7 @@ void frmPrint::ListView1_Click()
 
 void frmPrint::cmdSelectAll_Click()
 {
-    const bool selecting = cmdSelectAll->toolTip() == selectAllTip();
+    const bool selecting = m_selectAllSelects;
     ListView1->setFocus();
     if (selecting) {
         try {
@@ -721,7 +721,8 @@ void frmPrint::cmdSelectAll_Click()
         ListView1->clearSelection();
         cmdSelectAll->setFocus();
     }
-    setPictureButtonTip(cmdSelectAll, selecting ? deselectAllTip() : selectAllTip());
+    m_selectAllSelects = !selecting;
+    setPictureButtonTip(cmdSelectAll, m_selectAllSelects ? selectAllTip() : deselectAllTip());
     cmdDelete->setEnabled(listRowCount() > 1);
 }
 
@@ -764,6 +765,7 @@ void frmPrint::cmdDelete_Click()
 
 void frmPrint::optChart_Click()
 {
+    m_printChart = true;
     setWindowTitle(printChartCaption());
     setPictureButtonTip(cmdPrint, printChartCaption());
     for (QWidget *control : std::initializer_list<QWidget *>{lstSelectSymbols, dtpDateFrom, dtpDateTo, dtpTimeFrom,
@@ -780,6 +782,7 @@ void frmPrint::optChart_Click()
 
 void frmPrint::optSymbols_Click()
 {
+    m_printChart = false;
     setWindowTitle(printSymbolsCaption());
     setPictureButtonTip(cmdPrint, printSymbolsCaption());
     for (QWidget *control : std::initializer_list<QWidget *>{lstSelectSymbols, dtpDateFrom, dtpDateTo, dtpTimeFrom,
@@ -797,13 +800,18 @@ void frmPrint::optSymbols_Click()
 
 bool frmPrint::hasSomethingToPrint() const
 {
-    return !optSymbols->isChecked() || listRowCount() > 0;
+    return m_printChart || listRowCount() > 0;
 }
 
-// The document's name and the page's orientation, before the dialog shows them.
-void frmPrint::preparePrinter(QPrinter &printer) const
+// A printer with the document's name and the page's orientation, before a
+// dialog shows them; none when there is nothing to print.
+std::unique_ptr<QPrinter> frmPrint::preparedPrinter() const
 {
-    const bool chart = !optSymbols->isChecked();
+    if (!hasSomethingToPrint())
+        return nullptr;
+    auto prepared = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter &printer = *prepared;
+    const bool chart = m_printChart;
     printer.setDocName(chart ? suggestedChartName(m_capture) : tr("Saved Symbols"));
     printer.setPageOrientation(chart ? QPageLayout::Portrait : QPageLayout::Landscape);
     // With no printer installed the dialog can only write a PDF file; without
@@ -813,11 +821,12 @@ void frmPrint::preparePrinter(QPrinter &printer) const
         printer.setOutputFileName(QDir(QFileInfo(documents).isDir() ? documents : QDir::homePath())
                                       .filePath(printer.docName() + QStringLiteral(".pdf")));
     }
+    return prepared;
 }
 
 void frmPrint::renderTo(QPrinter &printer)
 {
-    if (optSymbols->isChecked())
+    if (!m_printChart)
         printSymbolReport(printer, m_store, m_store.report(m_listedFilter, m_listedOrder));
     else
         printChart(printer, m_capture.picture);
@@ -836,30 +845,35 @@ void frmPrint::printOn(QPrinter &printer, const QString &procedure)
 
 void frmPrint::cmdPrint_Click()
 {
-    if (!hasSomethingToPrint())
-        return;
-    // The default printer, as the desktop's dialog chooses it; the user may
-    // pick another one, the copies, the pages or a PDF file there.
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
-    QPrintDialog dlgPrint(&printer, this);
-    dlgPrint.setObjectName(QStringLiteral("dlgPrint"));
-    if (dlgPrint.exec() != QDialog::Accepted)
-        return;
-    printOn(printer, QStringLiteral("cmdPrint_Click"));
+    printThroughDialog(false);
 }
 
 void frmPrint::cmdPreview_Click()
 {
-    if (!hasSomethingToPrint())
+    printThroughDialog(true);
+}
+
+// Print shows the desktop's print dialog on the default printer: the user may
+// pick another one, the copies, the pages or a PDF file there. Preview shows
+// the pages, drawn again for each page set-up, and its own Print prints them
+// on the printer its dialog chose.
+void frmPrint::printThroughDialog(bool preview)
+{
+    const std::unique_ptr<QPrinter> printer = preparedPrinter();
+    if (!printer)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
-    QPrintPreviewDialog dlgPreview(&printer, this);
+    const QString procedure = preview ? QStringLiteral("cmdPreview_Click") : QStringLiteral("cmdPrint_Click");
+    if (!preview) {
+        QPrintDialog dlgPrint(printer.get(), this);
+        dlgPrint.setObjectName(QStringLiteral("dlgPrint"));
+        if (dlgPrint.exec() == QDialog::Accepted)
+            printOn(*printer, procedure);
+        return;
+    }
+    QPrintPreviewDialog dlgPreview(printer.get(), this);
     dlgPreview.setObjectName(QStringLiteral("dlgPreview"));
-    // Drawn again for each page set-up, and by the preview's own Print onto the printer its dialog chose.
     connect(&dlgPreview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { printOn(*target, QStringLiteral("cmdPreview_Click")); });
+            [this, procedure](QPrinter *target) { printOn(*target, procedure); });
     dlgPreview.exec();
 }
 
@@ -893,7 +907,7 @@ void frmPrint::cmdSave_Click()
 {
     QFileDialog cdlSave(this, tr("Save Chart"));
     cdlSave.setObjectName(QStringLiteral("cdlSave"));
-    // The bitmap first: the chart's own pixels, as it always was saved.
+    // The bitmap first: the chart's own pixels, unchanged.
     cdlSave.setNameFilters({tr("Bitmap (*.bmp)"), tr("PNG image (*.png)"), tr("PDF document (*.pdf)")});
     cdlSave.setDirectory(startFolder(ChartFolderKey, QStandardPaths::PicturesLocation));
     cdlSave.selectFile(suggestedChartName(m_capture));

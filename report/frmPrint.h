@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QFileDialog;
@@ -125,7 +126,8 @@ private:
     void renderTo(QPrinter &printer);
     // renderTo, with a failure shown under the procedure's name.
     void printOn(QPrinter &printer, const QString &procedure);
-    void preparePrinter(QPrinter &printer) const;
+    void printThroughDialog(bool preview);
+    std::unique_ptr<QPrinter> preparedPrinter() const;
     bool hasSomethingToPrint() const;
     QString chooseSaveFile(QFileDialog &dialog, const QStringList &suffixes);
     QString chooseOpenFile(const QString &title, const QString &name, const QString &nameFilter, const char *folderKey,
@@ -155,6 +157,11 @@ private:
     ReportListModel *m_rows = nullptr;
     ondara::ChartCapture m_capture;
     bool m_refreshing = false;
+    // Whether the next click of Select All selects every row (its tool tip
+    // says "Select All") or clears the selection ("Deselect All").
+    bool m_selectAllSelects = true;
+    // The Chart print mode (optChart) rather than the Symbols one.
+    bool m_printChart = false;
 
     QGroupBox *fraShow = nullptr;
     QGroupBox *fraDate = nullptr;
