@@ -30,8 +30,8 @@ constexpr int stopsFromW1Start()
         stops += column;
     return stops;
 }
-// Symbol, Date and Time take two stops each, and the last column a date.
-constexpr int LineCharacters = (6 + stopsFromW1Start()) * TabStopCharacters + 10;
+// Symbol, Date and Time take two stops each; the last column holds a date.
+constexpr int StopsBeforeLast = 6 + stopsFromW1Start();
 
 // The tabs after text that start the next column of a column stops wide.
 QString tabsAfter(const QString &text, int stops)
@@ -73,7 +73,7 @@ void printSymbolReport(QPrinter &printer, const CalculationStore &store, Calcula
     TabbedPageWriter writer(printer);
     writer.begin();
     writer.setFont(10, false, false);
-    writer.fitLineWidth(LineCharacters);
+    writer.fitLineWidth(StopsBeforeLast, QStringLiteral("8888-88-88"));
 
     writer.setFont(14, true, true);
     writer.printLine(QStringLiteral("Saved Symbols"));
@@ -137,10 +137,11 @@ void TabbedPageWriter::setFont(double pointSize, bool bold, bool underline)
         m_painter->setFont(m_font);
 }
 
-void TabbedPageWriter::fitLineWidth(int characters)
+void TabbedPageWriter::fitLineWidth(int stops, const QString &last)
 {
     const double pageWidth = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width();
-    m_scale = std::min(1.0, pageWidth / (characters * characterWidth()));
+    const double lineWidth = stops * tabWidth() + QFontMetricsF(m_font, &m_printer).horizontalAdvance(last);
+    m_scale = std::min(1.0, pageWidth / lineWidth);
     m_painter->resetTransform();
     m_painter->scale(m_scale, m_scale);
 }

@@ -53,9 +53,10 @@ public:
     void end();
 
     void setFont(double pointSize, bool bold, bool underline);
-    // Makes lines of that many characters of the font in use fit the page's
-    // width: everything from here on is drawn smaller where they would not.
-    void fitLineWidth(int characters);
+    // Makes lines of that many tab stops and then the text last, in the font
+    // in use, fit the page's width: everything from here on is drawn smaller
+    // where they would not.
+    void fitLineWidth(int stops, const QString &last);
     // Throws PrintError(CannotAddPage).
     void printLine(const QString &line);
 

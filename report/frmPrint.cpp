@@ -200,7 +200,7 @@ void frmPrint::createControls()
     ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
     const QFontMetrics metrics = ListView1->fontMetrics();
     const qint64 someDay = QDate(2000, 12, 28).toJulianDay();
-    const ReachedCells usual = reachedCells(ReachedResult{{{WaveLevel::W5Target, 8888.88, someDay}}, 0, 8888.88, someDay});
+    const ReachedCells usual = reachedCells(ReachedResult{{{WaveLevel::W5Target, 888.88, someDay}}, 0, 8888.88, someDay});
     for (int i = 0; i < 3; ++i) {
         const int column = ReportListModel::firstReachedColumn() + i;
         ListView1->header()->setSectionResizeMode(column, QHeaderView::Fixed);
@@ -314,7 +314,7 @@ void frmPrint::createControls()
     m_picChart->setAccessibleName(tr("Chart"));
     m_picChart->hide();
 
-    resize(1100, 600);
+    resize(1200, 600);
 }
 
 void frmPrint::connectEvents()
