@@ -66,7 +66,7 @@ void installChartItemAccessibility()
 ChartItem::ChartItem(ChartLabel id, QWidget *chart)
     : QLabel(chart), m_id(id)
 {
-    setObjectName(QString::fromLatin1(ondara::ChartLabelName(id)));
+    setObjectName(QString::fromLatin1(ondara::chartLabelName(id)));
     setMouseTracking(true);
     // Reached by Tab, never by a click, which would take the focus from a price field.
     setFocusPolicy(isToggle() ? Qt::TabFocus : Qt::NoFocus);

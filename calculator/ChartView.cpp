@@ -251,7 +251,7 @@ void ChartView::setLabelToolTip(ChartLabel id, const QString &tip)
 
 void ChartView::setText(ChartLabel id, const std::string &text)
 {
-    m_values[indexOf(id)] = ondara::ParseNumber(text);
+    m_values[indexOf(id)] = ondara::parseNumber(text);
     setLabelText(id, QString::fromStdString(text));
 }
 

@@ -26,7 +26,7 @@ inline std::optional<TypedNumber> readPriceText(const QString &text)
 {
     if (text.contains(u'/'))
         return TypedNumber{Frac2Num(text.toStdString()), MinShownDecimals};
-    return ReadTypedNumber(text.toStdString(), localeWritesDecimalComma());
+    return readTypedNumber(text.toStdString(), localeWritesDecimalComma());
 }
 
 // What a price field refuses when it is left: a text that is not one number,
@@ -46,7 +46,7 @@ inline int shownDecimals(int startDecimals, int endDecimals)
 
 inline std::string maskString(double value, Mask mask, int decimals = MinShownDecimals)
 {
-    return FormatMask(value, mask, decimals).value_or(std::string());
+    return formatMask(value, mask, decimals).value_or(std::string());
 }
 
 inline QString maskText(double value, Mask mask, int decimals = MinShownDecimals)

@@ -7,7 +7,7 @@
 #include "PictureButton.h"
 #include "PriceField.h"
 #include "LevelsText.h"
-#include "WatchListText.h"
+#include "SymbolText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +17,7 @@
 #include <QMenu>
 
 using ondara::ChartLabel;
-using ondara::LabelFor;
+using ondara::labelFor;
 using ondara::LabelRole;
 
 namespace {
@@ -36,7 +36,7 @@ QList<LevelLine> frmOndara::shownLevels() const
     if (!m_shown)
         return lines;
     for (LabelRole role : copiedLevels) {
-        const ChartLabel id = LabelFor(role, m_shown->bull);
+        const ChartLabel id = labelFor(role, m_shown->bull);
         if (Picture1->label(id)->isVisibleTo(Picture1))
             lines.append({Picture1->levelName(id), Picture1->label(id)->text()});
     }
@@ -48,8 +48,8 @@ QString frmOndara::levelsHeading() const
     if (!m_shown)
         return {};
     const bool bull = m_shown->bull;
-    const ChartLabel end = LabelFor(m_shown->wave1 ? LabelRole::End1 : LabelRole::Wav3Point, bull);
-    return calculationHeading(bull, m_shown->wave1, Picture1->label(LabelFor(LabelRole::Start, bull))->text(),
+    const ChartLabel end = labelFor(m_shown->wave1 ? LabelRole::End1 : LabelRole::Wav3Point, bull);
+    return calculationHeading(bull, m_shown->wave1, Picture1->label(labelFor(LabelRole::Start, bull))->text(),
                               Picture1->label(end)->text());
 }
 
@@ -62,11 +62,7 @@ QString frmOndara::calculationHeading(bool bull, bool wave1, const QString &star
 QString frmOndara::shownSymbol() const
 {
     // The symbol picked or being typed, as the watch list would save it.
-    return WatchListText::trimmedBlanks(
-               WatchListText::firstCharacters(WatchListText::trimmedBlanks(cboSymbols->currentText()),
-                                              WatchListText::MaxSymbolLength))
-        .toString()
-        .toUpper();
+    return ondara::symbolPart(cboSymbols->currentText()).toUpper();
 }
 
 void frmOndara::actCopyLevels_Triggered()

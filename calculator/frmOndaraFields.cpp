@@ -78,7 +78,7 @@ void frmOndara::applyChangeRule(QLineEdit *field, QString &lastAccepted)
     const QString text = field->text();
     const bool acceptable = !text.contains(u'-')
         && (text.contains(u'/') || text.contains(u' ') || isNumberBeingTyped(text)
-            || ondara::IsNumeric(text.toStdString()));
+            || ondara::isNumeric(text.toStdString()));
     if (acceptable) {
         lastAccepted = text;
         return;
@@ -159,10 +159,10 @@ void frmOndara::setRecalledPrice(QLineEdit *field, std::optional<double> price)
     entryOf(field) = PriceEntry();
     if (!price)
         return;
-    const QString text = QString::fromStdString(ondara::FormatGeneral(*price).value_or(std::string()));
+    const QString text = QString::fromStdString(ondara::formatGeneral(*price).value_or(std::string()));
     field->setText(text);
     if (field->text() == text)
-        entryOf(field) = {text, *price, ondara::DecimalsOf(*price), true};
+        entryOf(field) = {text, *price, ondara::decimalsOf(*price), true};
 }
 
 QLineEdit *frmOndara::focusedPriceField() const

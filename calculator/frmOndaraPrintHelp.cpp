@@ -22,7 +22,7 @@
 #include <QPushButton>
 
 using ondara::ChartLabel;
-using ondara::LabelFor;
+using ondara::labelFor;
 using ondara::LabelRole;
 
 namespace {
@@ -52,7 +52,7 @@ void frmOndara::fillHelpTable()
         *id++ = ondara::GetDlgCtrlID(control);
     for (const char *name : frmPrint::HelpControlNames)
         *id++ = ondara::reserveDlgCtrlID(QLatin1StringView(frmPrint::WindowName), QLatin1StringView(name));
-    FillHelpIDs(ids);
+    fillHelpIDs(ids);
 }
 
 // ---- Print Chart ----
@@ -64,9 +64,9 @@ void frmOndara::paintChartFor(bool printing)
     const bool bull = m_state.bBullMarket;
     const ondara::BgrColour startEnd = printing ? ondara::ColourBlack : ondara::ColourYellow;
     const ondara::BgrColour ret38 = printing ? ondara::ColourBlack : (bull ? BullRet38Colour : BearRet38Colour);
-    Picture1->setTextColour(LabelFor(LabelRole::Start, bull), startEnd);
-    Picture1->setTextColour(LabelFor(LabelRole::End1, bull), startEnd);
-    Picture1->setTextColour(LabelFor(LabelRole::Ret38, bull), ret38);
+    Picture1->setTextColour(labelFor(LabelRole::Start, bull), startEnd);
+    Picture1->setTextColour(labelFor(LabelRole::End1, bull), startEnd);
+    Picture1->setTextColour(labelFor(LabelRole::Ret38, bull), ret38);
     const QString picture = bull ? QStringLiteral("wave5up") : QStringLiteral("wave5down");
     Picture1->setPicture(picture + (printing ? QStringLiteral("white.gif") : QStringLiteral(".gif")));
 }
@@ -123,12 +123,12 @@ void frmOndara::cmdHelp_Click()
 
 void frmOndara::cmdMarket_MouseUp(int Index, Qt::MouseButton Button)
 {
-    RightClickHelp(cmdMarket[std::size_t(Index)], Button, HelpPairBull);
+    rightClickHelp(cmdMarket[std::size_t(Index)], Button, HelpPairBull);
 }
 
 void frmOndara::cmdCalc_MouseUp(Qt::MouseButton Button)
 {
-    RightClickHelp(cmdCalc, Button, HelpPairBull);
+    rightClickHelp(cmdCalc, Button, HelpPairBull);
 }
 
 void frmOndara::cmdHelp_MouseUp(Qt::MouseButton Button)
@@ -136,25 +136,25 @@ void frmOndara::cmdHelp_MouseUp(Qt::MouseButton Button)
     if (Button != Qt::RightButton)
         return;
     clsCommon().AboutAppInfo(this);
-    RightClickHelp(cmdHelp, Button, HelpPairBull);
+    rightClickHelp(cmdHelp, Button, HelpPairBull);
 }
 
 void frmOndara::cmdDecFrac_MouseUp(Qt::MouseButton Button)
 {
-    RightClickHelp(cmdDecFrac, Button, HelpPairBull);
+    rightClickHelp(cmdDecFrac, Button, HelpPairBull);
 }
 
 void frmOndara::cmdUseWave_MouseUp(Qt::MouseButton Button)
 {
-    RightClickHelp(cmdUseWave, Button, HelpPairBull);
+    rightClickHelp(cmdUseWave, Button, HelpPairBull);
 }
 
 void frmOndara::cmdAction_MouseUp(int Index, Qt::MouseButton Button)
 {
-    RightClickHelp(cmdAction[std::size_t(Index)], Button, HelpPairBull);
+    rightClickHelp(cmdAction[std::size_t(Index)], Button, HelpPairBull);
 }
 
 void frmOndara::Picture1_MouseUp(Qt::MouseButton Button)
 {
-    RightClickHelp(Picture1, Button, HelpPairBull);
+    rightClickHelp(Picture1, Button, HelpPairBull);
 }

@@ -5,7 +5,7 @@
 
 namespace ondara {
 
-const char *ChartLabelName(ChartLabel label)
+const char *chartLabelName(ChartLabel label)
 {
     static constexpr std::array<const char *, ChartLabelCount> names = {
         "lblStartUp", "lblEnd1Up", "lblTgtWav3Up", "lblWav3High", "lblWav3Ext",
@@ -20,7 +20,7 @@ const char *ChartLabelName(ChartLabel label)
     return names[static_cast<std::size_t>(label)];
 }
 
-ChartLabel LabelFor(LabelRole role, bool bull)
+ChartLabel labelFor(LabelRole role, bool bull)
 {
     using L = ChartLabel;
     switch (role) {

@@ -23,7 +23,7 @@ enum class ChartLabel {
 inline constexpr int ChartLabelCount = 26;
 
 // The name of a label ("lblTgtWav3Up"), which is also its objectName.
-const char *ChartLabelName(ChartLabel label);
+const char *chartLabelName(ChartLabel label);
 
 // Colours in the blue-green-red form 0x00BBGGRR.
 using BgrColour = std::uint32_t;
@@ -53,6 +53,6 @@ enum class LabelRole {
     Ret38, Ret50, Ret62, Ret75, RetracePicture,
 };
 inline constexpr int LabelRoleCount = 13;
-ChartLabel LabelFor(LabelRole role, bool bull);
+ChartLabel labelFor(LabelRole role, bool bull);
 
 } // namespace ondara

@@ -184,7 +184,7 @@ std::optional<std::string> withoutThousandsSeparators(std::string_view s)
 
 } // namespace
 
-std::optional<double> ParseNumber(std::string_view text)
+std::optional<double> parseNumber(std::string_view text)
 {
     const std::string_view s = trimBlanks(text);
     const NumberShape shape = inspectNumber(s);
@@ -209,12 +209,12 @@ std::optional<double> ParseNumber(std::string_view text)
     return shape.negative ? -value : value;
 }
 
-bool IsNumeric(std::string_view text)
+bool isNumeric(std::string_view text)
 {
-    return ParseNumber(text).has_value();
+    return parseNumber(text).has_value();
 }
 
-std::optional<TypedNumber> ReadTypedNumber(std::string_view text, bool commaIsDecimal)
+std::optional<TypedNumber> readTypedNumber(std::string_view text, bool commaIsDecimal)
 {
     const std::string_view trimmed = trimBlanks(text);
     std::string plain;
@@ -232,13 +232,13 @@ std::optional<TypedNumber> ReadTypedNumber(std::string_view text, bool commaIsDe
             return std::nullopt;
         plain = std::move(*ungrouped);
     }
-    const auto value = ParseNumber(plain);
+    const auto value = parseNumber(plain);
     if (!value)
         return std::nullopt;
     return TypedNumber{*value, decimalsOfText(plain)};
 }
 
-int DecimalsOf(double value)
+int decimalsOf(double value)
 {
     if (!std::isfinite(value))
         return 0;
@@ -253,7 +253,7 @@ double Frac2Num(std::string_view frac)
     const std::size_t blank = frac.find(' ');
     std::size_t numeratorStart = 0;
     if (blank != std::string_view::npos) {
-        const auto wholePart = ParseNumber(frac.substr(0, blank));
+        const auto wholePart = parseNumber(frac.substr(0, blank));
         if (!wholePart)
             return FracErrorValue;
         whole = *wholePart;
@@ -262,10 +262,10 @@ double Frac2Num(std::string_view frac)
     const std::size_t slash = frac.find('/', numeratorStart);
     if (slash == std::string_view::npos)
         return 0;
-    const auto numerator = ParseNumber(frac.substr(numeratorStart, slash - numeratorStart));
+    const auto numerator = parseNumber(frac.substr(numeratorStart, slash - numeratorStart));
     if (!numerator)
         return FracErrorValue;
-    const auto denominator = ParseNumber(frac.substr(slash + 1));
+    const auto denominator = parseNumber(frac.substr(slash + 1));
     if (!denominator || *denominator == 0)
         return FracErrorValue;
     const double fraction = *numerator / *denominator;
@@ -314,7 +314,7 @@ std::string Num2Frac(double dblNum)
     return text;
 }
 
-std::optional<std::string> FormatMask(double value, Mask mask, int decimals)
+std::optional<std::string> formatMask(double value, Mask mask, int decimals)
 {
     if (!std::isfinite(value) || decimals < 0)
         return std::nullopt;
@@ -362,7 +362,7 @@ std::optional<std::string> FormatMask(double value, Mask mask, int decimals)
     return text;
 }
 
-std::optional<std::string> FormatGeneral(double value)
+std::optional<std::string> formatGeneral(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;

@@ -18,8 +18,8 @@ inline constexpr double FracErrorValue = 1e10;
 // exponent, surrounded by optional blanks. Empty text, inf, nan, hexadecimal,
 // thousands separators and values beyond the double range are not numbers.
 // Values too small for a double read as zero.
-std::optional<double> ParseNumber(std::string_view text);
-bool IsNumeric(std::string_view text);
+std::optional<double> parseNumber(std::string_view text);
+bool isNumeric(std::string_view text);
 
 // Reads "12 3/8", "3/8", "-12 3/8": FracErrorValue on any failure, 0 without a slash.
 double Frac2Num(std::string_view frac);
@@ -47,10 +47,10 @@ struct TypedNumber {
 // groups of three digits before the point ("1,234.50"). Anything that is not
 // exactly one number under that rule ("12,5" without a decimal comma,
 // "1,2,3", "1.234,5") gives nullopt.
-std::optional<TypedNumber> ReadTypedNumber(std::string_view text, bool commaIsDecimal);
+std::optional<TypedNumber> readTypedNumber(std::string_view text, bool commaIsDecimal);
 
 // Decimals of the shortest text that reads back as value: 12.375 gives 3, 12 gives 0.
-int DecimalsOf(double value);
+int decimalsOf(double value);
 
 enum class Mask {
     HashDot00, // "#.00": no digit before the point below 1 (.50, .00)
@@ -60,10 +60,10 @@ enum class Mask {
 // decimals places (two by default), a half rounding away from zero on the value
 // written with 15 significant digits (1.005 -> 1.01; at four, 1.00005 -> 1.0001).
 // nullopt for a value that is not finite.
-std::optional<std::string> FormatMask(double value, Mask mask, int decimals = MinShownDecimals);
+std::optional<std::string> formatMask(double value, Mask mask, int decimals = MinShownDecimals);
 
 // The general decimal form: up to 15 significant digits, no trailing zeros
 // (12.5, 0, 26.18). nullopt for a value that is not finite.
-std::optional<std::string> FormatGeneral(double value);
+std::optional<std::string> formatGeneral(double value);
 
 } // namespace ondara

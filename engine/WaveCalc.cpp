@@ -19,15 +19,15 @@ std::size_t indexOf(LabelRole role)
 PriceLevel shownLevel(double value, Mask mask, int decimals)
 {
     PriceLevel level;
-    level.text = FormatMask(value, mask, decimals).value_or(std::string());
-    level.value = ParseNumber(level.text).value_or(0);
+    level.text = formatMask(value, mask, decimals).value_or(std::string());
+    level.value = parseNumber(level.text).value_or(0);
     return level;
 }
 
 // A price the user gave: shown with the mask, kept exactly as given.
 PriceLevel shownPrice(double value, int decimals)
 {
-    return {value, FormatMask(value, Mask::HashDot00, decimals).value_or(std::string())};
+    return {value, formatMask(value, Mask::HashDot00, decimals).value_or(std::string())};
 }
 
 // Writes one level on its label and keeps the shown number; visible tells the
@@ -36,7 +36,7 @@ void drawLevel(const WaveLevels &levels, LabelRole role, WaveState &state, doubl
                ChartLabels &labels, const bool *visible)
 {
     const PriceLevel &level = *levels[role];
-    const ChartLabel label = LabelFor(role, levels.bull);
+    const ChartLabel label = labelFor(role, levels.bull);
     labels.setPrice(label, level.text, level.value);
     state.*variable = level.value;
     if (visible)
@@ -45,7 +45,7 @@ void drawLevel(const WaveLevels &levels, LabelRole role, WaveState &state, doubl
 
 } // namespace
 
-bool LevelsInRange(double start, double end, bool bull, bool wave1Basis)
+bool levelsInRange(double start, double end, bool bull, bool wave1Basis)
 {
     if (!belowMaximum(start) || !belowMaximum(end))
         return false;
@@ -57,7 +57,7 @@ bool LevelsInRange(double start, double end, bool bull, bool wave1Basis)
 
 std::optional<WaveLevels> computeLevels(double start, double end, bool bull, bool wave1Basis, int decimals)
 {
-    if (!LevelsInRange(start, end, bull, wave1Basis))
+    if (!levelsInRange(start, end, bull, wave1Basis))
         return std::nullopt;
     WaveLevels result;
     result.bull = bull;
@@ -117,15 +117,15 @@ bool CalcWaveTarget(WaveState &state, ChartLabels &labels, bool wave1Basis)
     const bool *const show3 = bull ? &state.bShowWav3Up : &state.bShowWav3Dn;
     const bool *const show5 = bull ? &state.bShowWav5Up : &state.bShowWav5Dn;
     static constexpr bool always = true;
-    const ChartLabel wav3Point = LabelFor(LabelRole::Wav3Point, bull);
+    const ChartLabel wav3Point = labelFor(LabelRole::Wav3Point, bull);
     if (wave1Basis) {
         labels.setTextColour(wav3Point, bull ? ColourGreen : ColourRed);
         drawLevel(*levels, LabelRole::Wav3Target, state, &WaveState::dblWav3Target, labels, &always);
         drawLevel(*levels, LabelRole::Wav3Point, state, &WaveState::dblWav3Point, labels, show3);
         drawLevel(*levels, LabelRole::Wav3Ext, state, &WaveState::dblWav3Ext, labels, show3);
     } else {
-        labels.setVisible(LabelFor(LabelRole::Wav3Ext, bull), false);
-        labels.setVisible(LabelFor(LabelRole::Wav3Target, bull), false);
+        labels.setVisible(labelFor(LabelRole::Wav3Ext, bull), false);
+        labels.setVisible(labelFor(LabelRole::Wav3Target, bull), false);
         drawLevel(*levels, LabelRole::Wav3Point, state, &WaveState::dblWav3Point, labels, nullptr);
         labels.setTextColour(wav3Point, ColourYellow);
     }
@@ -146,7 +146,7 @@ bool CalcRetracement(WaveState &state, ChartLabels &labels)
     drawLevel(*levels, LabelRole::Ret62, state, &WaveState::dblRet62, labels, visible);
     drawLevel(*levels, LabelRole::Ret50, state, &WaveState::dblRet50, labels, visible);
     drawLevel(*levels, LabelRole::Ret38, state, &WaveState::dblRet38, labels, visible);
-    labels.setVisible(LabelFor(LabelRole::RetracePicture, bull), true);
+    labels.setVisible(labelFor(LabelRole::RetracePicture, bull), true);
     return true;
 }
 

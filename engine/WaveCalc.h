@@ -18,7 +18,7 @@ inline constexpr double MaxPriceLevel = 1e15;
 
 // True when every level of these prices stays below MaxPriceLevel (bear levels
 // are floored at 0).
-bool LevelsInRange(double start, double end, bool bull, bool wave1Basis);
+bool levelsInRange(double start, double end, bool bull, bool wave1Basis);
 
 // A price as the chart shows it: text is value written with the label's mask.
 struct PriceLevel {

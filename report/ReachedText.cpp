@@ -41,8 +41,8 @@ QString dayText(std::int64_t julianDay)
 
 QString reachedPriceText(double price)
 {
-    const int decimals = std::clamp(DecimalsOf(price), MinShownDecimals, MaxShownDecimals);
-    return QString::fromStdString(FormatMask(price, Mask::HashDot00, decimals).value_or(std::string()));
+    const int decimals = std::clamp(decimalsOf(price), MinShownDecimals, MaxShownDecimals);
+    return QString::fromStdString(formatMask(price, Mask::HashDot00, decimals).value_or(std::string()));
 }
 
 QStringList reachedHeadings()

@@ -81,7 +81,7 @@ QString dayText(std::int64_t julianDay)
 
 QString twoDecimals(double price)
 {
-    return QString::fromStdString(FormatMask(price, Mask::ZeroDot00).value_or(std::string()));
+    return QString::fromStdString(formatMask(price, Mask::ZeroDot00).value_or(std::string()));
 }
 
 // Enough decimals on the price axis to tell its ticks apart.
@@ -102,6 +102,17 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
+QString ReachedView::levelName(WaveLevel level)
+{
+    switch (level) {
+    case WaveLevel::W3Target: return tr("W3 target");
+    case WaveLevel::W3Ext: return tr("W3 ext");
+    case WaveLevel::W5Target: return tr("W5 target");
+    case WaveLevel::W5Ext: return tr("W5 ext");
+    }
+    return QString::fromLatin1(waveLevelName(level));
+}
+
 ReachedView::ReachedView(const SavedCalculation &calculation, const std::optional<ReachedResult> &result,
                          const QList<PriceBar> &bars, PriceWriter writePrice, QWidget *parent)
     : QDialog(parent), m_calculation(calculation), m_writePrice(writePrice ? std::move(writePrice) : twoDecimals)
@@ -111,11 +122,11 @@ ReachedView::ReachedView(const SavedCalculation &calculation, const std::optiona
 
     auto *layout = new QVBoxLayout(this);
     auto *buttons = new QHBoxLayout;
-    cmdCopy = button(QStringLiteral("cmdCopy"), QStringLiteral("Copy"), this);
-    cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("Save..."), this);
-    cmdClose = button(QStringLiteral("cmdClose"), QStringLiteral("Close"), this);
-    cmdCopy->setToolTip(QStringLiteral("Copies the chart as a picture and its levels as text"));
-    cmdSave->setToolTip(QStringLiteral("Saves the chart as a PNG picture or a PDF document"));
+    cmdCopy = button(QStringLiteral("cmdCopy"), tr("Copy"), this);
+    cmdSave = button(QStringLiteral("cmdSave"), tr("Save..."), this);
+    cmdClose = button(QStringLiteral("cmdClose"), tr("Close"), this);
+    cmdCopy->setToolTip(tr("Copies the chart as a picture and its levels as text"));
+    cmdSave->setToolTip(tr("Saves the chart as a PNG picture or a PDF document"));
     buttons->addWidget(cmdCopy);
     buttons->addWidget(cmdSave);
     buttons->addStretch();
@@ -133,8 +144,8 @@ ReachedView::ReachedView(const SavedCalculation &calculation, const std::optiona
         lblNoPrices->setObjectName(QStringLiteral("lblNoPrices"));
         lblNoPrices->setAlignment(Qt::AlignCenter);
         lblNoPrices->setWordWrap(true);
-        lblNoPrices->setText(after ? QStringLiteral("This calculation has no start and end price to follow.")
-                                   : QStringLiteral("There are no prices of %1 after %2.")
+        lblNoPrices->setText(after ? tr("This calculation has no start and end price to follow.")
+                                   : tr("There are no prices of %1 after %2.")
                                          .arg(priceSymbol(calculation.symbol), storedDateText(calculation.date)));
         layout->addWidget(lblNoPrices, 1);
         cmdCopy->setEnabled(false);
@@ -158,8 +169,8 @@ QString ReachedView::caption() const
     QString text = QStringLiteral("%1 %2 %3").arg(priceSymbol(row.symbol), storedDateText(row.date),
                                                    storedTimeText(row.time));
     if (row.w1Start && end) {
-        text += QStringLiteral(", %1, wave %2 from %3 to %4")
-                    .arg(*row.w1Start < *end ? QStringLiteral("bull") : QStringLiteral("bear"),
+        text += tr(", %1, wave %2 from %3 to %4")
+                    .arg(*row.w1Start < *end ? tr("bull") : tr("bear"),
                          wave3 ? QStringLiteral("3") : QStringLiteral("1"), m_writePrice(*row.w1Start),
                          m_writePrice(*end));
     }
@@ -189,13 +200,13 @@ void ReachedView::buildChart(const ReachedResult &result, const QList<PriceBar> 
     double high = bars.constFirst().high;
 
     auto *range = new QAreaSeries;
-    range->setName(QStringLiteral("Day's range"));
+    range->setName(tr("Day's range"));
     range->setUpperSeries(new QLineSeries(range));
     range->setLowerSeries(new QLineSeries(range));
     range->setPen(Qt::NoPen);
     range->setBrush(colours.range);
     auto *close = new QLineSeries;
-    close->setName(QStringLiteral("Close"));
+    close->setName(tr("Close"));
     close->setPen(linePen(colours.close, 2));
     for (const PriceBar &bar : bars) {
         const qreal x = chartX(bar.date);
@@ -215,22 +226,22 @@ void ReachedView::buildChart(const ReachedResult &result, const QList<PriceBar> 
     m_heading = caption();
     if (m_calculation.w1Start) {
         const double start = *m_calculation.w1Start;
-        const QString name = QStringLiteral("Start %1").arg(m_writePrice(start));
+        const QString name = tr("Start %1").arg(m_writePrice(start));
         m_anchor = addLine(name, {{xMin, start}, {xMax, start}}, linePen(colours.text, 1, Qt::DotLine));
         addLevelLabel(name, start, colours.text);
-        m_levels.append({QStringLiteral("Start"), m_writePrice(start)});
+        m_levels.append({tr("Start"), m_writePrice(start)});
         low = std::min(low, start);
         high = std::max(high, start);
     }
     QList<QPointF> reached;
     for (const LevelReach &level : result.levels) {
-        const QString name = QString::fromLatin1(waveLevelName(level.level));
+        const QString name = levelName(level.level);
         QString label = QStringLiteral("%1 %2").arg(name, m_writePrice(level.price));
         // The price stays a column of its own for a spreadsheet; the day goes with the name.
         LevelLine line{name, m_writePrice(level.price)};
         if (level.day) {
-            label += QStringLiteral(" on %1").arg(dayText(*level.day));
-            line.name += QStringLiteral(", reached %1").arg(dayText(*level.day));
+            label += tr(" on %1").arg(dayText(*level.day));
+            line.name += tr(", reached %1").arg(dayText(*level.day));
             reached.append({chartX(QDate::fromJulianDay(*level.day)), level.price});
         }
         const QColor colour = level.day ? colours.reached : colours.level;
@@ -243,7 +254,7 @@ void ReachedView::buildChart(const ReachedResult &result, const QList<PriceBar> 
         low = std::min(low, level.price);
         high = std::max(high, level.price);
     }
-    m_levels.append({QStringLiteral("Extreme"), m_writePrice(result.extreme)});
+    m_levels.append({tr("Extreme"), m_writePrice(result.extreme)});
 
     const double pad = std::max((high - low) * 0.04, high * 0.001);
     axisY->setRange(low - pad, high + pad);
@@ -255,14 +266,14 @@ void ReachedView::buildChart(const ReachedResult &result, const QList<PriceBar> 
     m_axisX = axisX;
     m_days = firstDay.daysTo(lastDay);
 
-    addMarks(QStringLiteral("Reached"), reached, colours.reached, QScatterSeries::MarkerShapeCircle);
+    addMarks(tr("Reached"), reached, colours.reached, QScatterSeries::MarkerShapeCircle);
     if (result.invalidDay) {
         // A line down the day, and a mark where the price went past the start.
         const qreal x = chartX(QDate::fromJulianDay(*result.invalidDay));
         addLine({}, {{x, axisY->min()}, {x, axisY->max()}}, linePen(colours.invalid, 1.5, Qt::DashLine));
-        addMarks(QStringLiteral("Invalid %1").arg(dayText(*result.invalidDay)),
+        addMarks(tr("Invalid %1").arg(dayText(*result.invalidDay)),
                  {{x, m_calculation.w1Start.value_or(0)}}, colours.invalid, QScatterSeries::MarkerShapeRotatedRectangle);
-        m_levels.append({QStringLiteral("Invalid"), dayText(*result.invalidDay)});
+        m_levels.append({tr("Invalid"), dayText(*result.invalidDay)});
     }
 
     // The labels stand right of the plot, in a margin as wide as the widest.
@@ -407,8 +418,8 @@ void ReachedView::cmdCopy_Click()
 
 void ReachedView::cmdSave_Click()
 {
-    const QString png = QStringLiteral("PNG image (*.png)");
-    const QString pdf = QStringLiteral("PDF document (*.pdf)");
+    const QString png = tr("PNG image (*.png)");
+    const QString pdf = tr("PDF document (*.pdf)");
     // Qt's own dialog, the same on every desktop; the overwrite question is the window's.
     QFileDialog cdlSave(this);
     cdlSave.setObjectName(QStringLiteral("cdlSave"));
@@ -431,8 +442,8 @@ void ReachedView::cmdSave_Click()
         path = cdlSave.selectedFiles().constFirst();
         if (!QFileInfo::exists(path))
             break;
-        if (showMessage(this, QStringLiteral("That file already exists. Overwrite it?"),
-                        QStringLiteral("Overwrite File"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+        if (showMessage(this, tr("That file already exists. Overwrite it?"),
+                        tr("Overwrite File"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::No)
             == QMessageBox::Yes)
             break;
@@ -440,7 +451,7 @@ void ReachedView::cmdSave_Click()
     try {
         saveChart(path);
     } catch (const SaveError &error) {
-        showError(this, {}, QStringLiteral("Ondara"), error, QMessageBox::Critical, QStringLiteral(": "));
+        showError(this, {}, tr("Ondara"), error, QMessageBox::Critical, QStringLiteral(": "));
     }
 }
 

@@ -39,6 +39,9 @@ class ReachedView : public QDialog
     Q_OBJECT
 
 public:
+    // "W5 target", in the user's language.
+    static QString levelName(ondara::WaveLevel level);
+
     // bars: the symbol's days from the calculation's date on, oldest first;
     // result: what the reached-levels check found for them. writePrice writes
     // the levels' prices; two decimals without one.

@@ -478,7 +478,7 @@ bool frmPrint::controlMouseUp(QWidget *control, Qt::MouseButton button)
         startPair = HelpPairPrint;
     else if (control == lstSelectSymbols)
         startPair = HelpPairSymbols;
-    return startPair != 0 && RightClickHelp(control, button, startPair);
+    return startPair != 0 && rightClickHelp(control, button, startPair);
 }
 
 std::array<QWidget *, 5> frmPrint::helpControls() const

@@ -60,7 +60,7 @@ int main()
 
     const double parseRate = medianRate([&] {
         for (const std::string &text : decimals)
-            g_sinkDouble = ParseNumber(text).value_or(0);
+            g_sinkDouble = parseNumber(text).value_or(0);
     }, n);
     const double frac2NumRate = medianRate([&] {
         for (const std::string &text : fractions)
@@ -72,11 +72,11 @@ int main()
     }, n);
     const double hashRate = medianRate([&] {
         for (double price : prices)
-            g_sinkSize = FormatMask(price, Mask::HashDot00)->size();
+            g_sinkSize = formatMask(price, Mask::HashDot00)->size();
     }, n);
     const double zeroRate = medianRate([&] {
         for (double price : prices)
-            g_sinkSize = FormatMask(price, Mask::ZeroDot00)->size();
+            g_sinkSize = formatMask(price, Mask::ZeroDot00)->size();
     }, n);
 
     std::printf("%-28s %14s %16s\n", "conversion", "per second", "time vs floor");
@@ -84,7 +84,7 @@ int main()
         std::printf("%-28s %14.0f %15.2fx\n", name, rate, floorRate / rate);
     };
     line("floor: strtod + snprintf", floorRate);
-    line("ParseNumber", parseRate);
+    line("parseNumber", parseRate);
     line("Frac2Num", frac2NumRate);
     line("Num2Frac", num2FracRate);
     line("mask \"#.00\"", hashRate);

@@ -9,7 +9,7 @@
 
 qint32 HelpIDs[HelpPairCount * 2] = {};
 
-void FillHelpIDs(const std::array<qint32, HelpPairCount - 1> &ids)
+void fillHelpIDs(const std::array<qint32, HelpPairCount - 1> &ids)
 {
     for (std::size_t i = 0; i < ids.size(); ++i) {
         HelpIDs[2 * i] = ids[i];
@@ -30,14 +30,14 @@ void ShowContextHelp(QWidget *window, int startPair)
                       &HelpIDs[2 * (startPair - 1)]);
 }
 
-void FillHelpIDs(const std::array<QWidget *, HelpPairCount - 1> &controls)
+void fillHelpIDs(const std::array<QWidget *, HelpPairCount - 1> &controls)
 {
     std::array<qint32, HelpPairCount - 1> ids{};
     std::transform(controls.begin(), controls.end(), ids.begin(), ondara::GetDlgCtrlID);
-    FillHelpIDs(ids);
+    fillHelpIDs(ids);
 }
 
-bool RightClickHelp(QWidget *control, Qt::MouseButton button, int startPair)
+bool rightClickHelp(QWidget *control, Qt::MouseButton button, int startPair)
 {
     if (button != Qt::RightButton || !control)
         return false;

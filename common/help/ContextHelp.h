@@ -26,12 +26,12 @@ enum HelpPair {
 };
 
 // ids[i] gets topic i + 1; the table ends in (0, 0).
-void FillHelpIDs(const std::array<qint32, HelpPairCount - 1> &ids);
+void fillHelpIDs(const std::array<qint32, HelpPairCount - 1> &ids);
 // The same with the controls' identifiers.
-void FillHelpIDs(const std::array<QWidget *, HelpPairCount - 1> &controls);
+void fillHelpIDs(const std::array<QWidget *, HelpPairCount - 1> &controls);
 
 // Shows the popup of the window's active control, searching the table from startPair on.
 void ShowContextHelp(QWidget *window, int startPair);
 
 // The right-click rule: only the right button shows help, after the control takes the focus.
-bool RightClickHelp(QWidget *control, Qt::MouseButton button, int startPair);
+bool rightClickHelp(QWidget *control, Qt::MouseButton button, int startPair);

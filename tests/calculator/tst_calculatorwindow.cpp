@@ -103,7 +103,7 @@ private slots:
         f->start()->insert(pasted);
         f->click("cmdCalc");
         const QString left = f->start()->text();
-        QVERIFY2(left.isEmpty() || ondara::IsNumeric(left.toStdString()), qPrintable(left.left(40)));
+        QVERIFY2(left.isEmpty() || ondara::isNumeric(left.toStdString()), qPrintable(left.left(40)));
         const QRegularExpression notFinite("inf|nan", QRegularExpression::CaseInsensitiveOption);
         for (QLabel *label : f->get("Picture1")->findChildren<QLabel *>())
             QVERIFY2(!notFinite.match(label->text()).hasMatch(), qPrintable(label->text()));

@@ -14,9 +14,9 @@ class TestPriceNotation : public QObject
     Q_OBJECT
 
 private slots:
-    void parseNumber_data();
-    void parseNumber();
-    void parseNumberIgnoresLocale();
+    void numbers_data();
+    void numbers();
+    void numbersIgnoreLocale();
     void frac2Num_data();
     void frac2Num();
     void num2Frac_data();
@@ -33,7 +33,7 @@ private slots:
     void hostileText();
 };
 
-void TestPriceNotation::parseNumber_data()
+void TestPriceNotation::numbers_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("numeric");
@@ -66,30 +66,30 @@ void TestPriceNotation::parseNumber_data()
     QTest::newRow("unicode digit") << QString::fromUtf8("١٢") << false << 0.0;
 }
 
-void TestPriceNotation::parseNumber()
+void TestPriceNotation::numbers()
 {
     QFETCH(QString, text);
     QFETCH(bool, numeric);
     QFETCH(double, value);
 
     const std::string utf8 = text.toStdString();
-    QCOMPARE(IsNumeric(utf8), numeric);
-    const auto parsed = ParseNumber(utf8);
+    QCOMPARE(isNumeric(utf8), numeric);
+    const auto parsed = parseNumber(utf8);
     QCOMPARE(parsed.has_value(), numeric);
     if (numeric)
         QCOMPARE(*parsed, value);
 }
 
-void TestPriceNotation::parseNumberIgnoresLocale()
+void TestPriceNotation::numbersIgnoreLocale()
 {
     // A German user's locale writes 12,5; the program still reads and writes 12.5.
     const char *previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
         QSKIP("de_DE.UTF-8 locale not installed");
-    QCOMPARE(ParseNumber("12.5").value_or(0), 12.5);
-    QVERIFY(!IsNumeric("12,5"));
-    QCOMPARE(FormatMask(12.5, Mask::ZeroDot00).value_or(""), std::string("12.50"));
+    QCOMPARE(parseNumber("12.5").value_or(0), 12.5);
+    QVERIFY(!isNumeric("12,5"));
+    QCOMPARE(formatMask(12.5, Mask::ZeroDot00).value_or(""), std::string("12.50"));
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
@@ -162,7 +162,7 @@ void TestPriceNotation::num2FracRoundTrip()
     for (int cents = 1; cents < 100000; ++cents) {
         const double price = cents / 100.0;
         const std::string text = Num2Frac(price);
-        const double back = text.find('/') == std::string::npos ? ParseNumber(text).value_or(0)
+        const double back = text.find('/') == std::string::npos ? parseNumber(text).value_or(0)
                                                                 : Frac2Num(text);
         if (std::abs(back - price) > 0.5 / 64 + 1e-9)
             QFAIL(qPrintable(QStringLiteral("%1 -> %2 -> %3").arg(price).arg(QString::fromStdString(text)).arg(back)));
@@ -195,11 +195,11 @@ void TestPriceNotation::typedNumber()
     QFETCH(QString, text);
     QFETCH(bool, decimalComma);
     QFETCH(double, value);
-    const auto read = ReadTypedNumber(text.toStdString(), decimalComma);
+    const auto read = readTypedNumber(text.toStdString(), decimalComma);
     QCOMPARE(read ? read->value : -1.0, value);
     if (read)
         QTEST(read->decimals, "decimals");
-    QCOMPARE(DecimalsOf(12.375) * 10 + DecimalsOf(1200), 30);
+    QCOMPARE(decimalsOf(12.375) * 10 + decimalsOf(1200), 30);
 }
 
 void TestPriceNotation::masks_data()
@@ -235,8 +235,8 @@ void TestPriceNotation::masks()
     QFETCH(int, decimals);
     QFETCH(QString, hashMask);
     QFETCH(QString, zeroMask);
-    QCOMPARE(QString::fromStdString(FormatMask(value, Mask::HashDot00, decimals).value_or("?")), hashMask);
-    QCOMPARE(QString::fromStdString(FormatMask(value, Mask::ZeroDot00, decimals).value_or("?")), zeroMask);
+    QCOMPARE(QString::fromStdString(formatMask(value, Mask::HashDot00, decimals).value_or("?")), hashMask);
+    QCOMPARE(QString::fromStdString(formatMask(value, Mask::ZeroDot00, decimals).value_or("?")), zeroMask);
 }
 
 void TestPriceNotation::masksRejectNonFinite()
@@ -245,13 +245,13 @@ void TestPriceNotation::masksRejectNonFinite()
                              -std::numeric_limits<double>::infinity(),
                              std::numeric_limits<double>::quiet_NaN()};
     for (double value : values) {
-        QVERIFY(!FormatMask(value, Mask::HashDot00));
-        QVERIFY(!FormatMask(value, Mask::ZeroDot00));
-        QVERIFY(!FormatGeneral(value));
+        QVERIFY(!formatMask(value, Mask::HashDot00));
+        QVERIFY(!formatMask(value, Mask::ZeroDot00));
+        QVERIFY(!formatGeneral(value));
         QCOMPARE(Num2Frac(value), std::string());
     }
     // The largest double is finite and still formats (311 characters).
-    const auto largest = FormatMask(std::numeric_limits<double>::max(), Mask::HashDot00);
+    const auto largest = formatMask(std::numeric_limits<double>::max(), Mask::HashDot00);
     QVERIFY(largest);
     QCOMPARE(largest->size(), std::size_t(312));
     QVERIFY(largest->starts_with("179769313486232"));
@@ -272,7 +272,7 @@ void TestPriceNotation::generalForm()
 {
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(FormatGeneral(value).value_or("?")), expected);
+    QCOMPARE(QString::fromStdString(formatGeneral(value).value_or("?")), expected);
 }
 
 void TestPriceNotation::hostileText_data()
@@ -295,14 +295,14 @@ void TestPriceNotation::hostileText()
     const std::string_view view(text.constData(), static_cast<std::size_t>(text.size()));
     const double number = Frac2Num(view);
     QVERIFY(std::isfinite(number));
-    const auto parsed = ParseNumber(view);
+    const auto parsed = parseNumber(view);
     if (parsed)
         QVERIFY(std::isfinite(*parsed));
     for (bool decimalComma : {false, true}) {
-        if (const auto typed = ReadTypedNumber(view, decimalComma))
+        if (const auto typed = readTypedNumber(view, decimalComma))
             QVERIFY(std::isfinite(typed->value));
     }
-    QVERIFY(FormatMask(number, Mask::ZeroDot00).has_value());
+    QVERIFY(formatMask(number, Mask::ZeroDot00).has_value());
 }
 
 QTEST_GUILESS_MAIN(TestPriceNotation)

@@ -28,10 +28,10 @@ public:
     void setTextColour(ChartLabel label, BgrColour colour) override { labels[label].colour = colour; }
     void setVisible(ChartLabel label, bool visible) override { labels[label].visible = visible; }
 
-    QString textOf(LabelRole role, bool bull) const { return QString::fromStdString(text(LabelFor(role, bull))); }
+    QString textOf(LabelRole role, bool bull) const { return QString::fromStdString(text(labelFor(role, bull))); }
     std::optional<bool> visibleOf(LabelRole role, bool bull)
     {
-        const auto it = labels.find(LabelFor(role, bull));
+        const auto it = labels.find(labelFor(role, bull));
         return it == labels.end() ? std::nullopt : it->second.visible;
     }
     std::map<ChartLabel, Label> labels;
@@ -127,7 +127,7 @@ void TestWaveCalc::waveTargets()
         QCOMPARE(labels.textOf(roles[i], bull), texts[i]);
         QCOMPARE(state.*variables[i], stored[i]);
     }
-    QCOMPARE(labels.labels[LabelFor(LabelRole::Wav3Point, bull)].colour, BgrColour(wav3PointColour));
+    QCOMPARE(labels.labels[labelFor(LabelRole::Wav3Point, bull)].colour, BgrColour(wav3PointColour));
 
     // Targets always show; details follow their flags; on the wave 3 basis the
     // wave 3 target and extension hide and the end point keeps its visibility.
@@ -140,9 +140,9 @@ void TestWaveCalc::waveTargets()
 
     // Nothing of the other direction, and not the start and end labels, which Calculate owns.
     for (const auto &[label, data] : labels.labels)
-        QVERIFY2((static_cast<int>(label) < ChartLabelCount / 2) == bull, ChartLabelName(label));
-    QVERIFY(!labels.labels.count(LabelFor(LabelRole::Start, bull)));
-    QVERIFY(!labels.labels.count(LabelFor(LabelRole::End1, bull)));
+        QVERIFY2((static_cast<int>(label) < ChartLabelCount / 2) == bull, chartLabelName(label));
+    QVERIFY(!labels.labels.count(labelFor(LabelRole::Start, bull)));
+    QVERIFY(!labels.labels.count(labelFor(LabelRole::End1, bull)));
 }
 
 void TestWaveCalc::retracements_data()
@@ -204,7 +204,7 @@ void TestWaveCalc::storedEqualsShown()
             for (auto [role, value] : {std::pair{LabelRole::Wav3Target, state.dblWav3Target},
                                        {LabelRole::Wav5Ext, state.dblWav5Ext},
                                        {LabelRole::Ret62, state.dblRet62}, {LabelRole::Ret38, state.dblRet38}})
-                QCOMPARE(ParseNumber(labels.text(LabelFor(role, bull))).value_or(-1), value);
+                QCOMPARE(parseNumber(labels.text(labelFor(role, bull))).value_or(-1), value);
         }
     }
 }
@@ -232,11 +232,11 @@ void TestWaveCalc::outOfRangeTouchesNothing()
     QFETCH(double, end);
     QFETCH(bool, inRange);
 
-    QCOMPARE(LevelsInRange(start, end, bull, wave1Basis), inRange);
+    QCOMPARE(levelsInRange(start, end, bull, wave1Basis), inRange);
     WaveState state = stateFor(bull, start, end);
     FakeLabels labels;
     QCOMPARE(CalcWaveTarget(state, labels, wave1Basis), inRange);
-    QCOMPARE(CalcRetracement(state, labels), LevelsInRange(start, end, bull, true));
+    QCOMPARE(CalcRetracement(state, labels), levelsInRange(start, end, bull, true));
     if (!inRange)
         QCOMPARE(state.dblWav5Ext, 0.0);
     for (const auto &[label, data] : labels.labels) {

@@ -140,7 +140,7 @@ void TestHelpViewer::lookupStartsAtItsPair()
         controls[i] = new QPushButton(i < 10 ? &calculator : &report);
         controls[i]->setObjectName(QStringLiteral("control%1").arg(i));
     }
-    FillHelpIDs(controls);
+    fillHelpIDs(controls);
     QCOMPARE(HelpIDs[30], 0);
     QCOMPARE(HelpIDs[31], 0);
 
@@ -167,7 +167,7 @@ void TestHelpViewer::missingFileShowsNothing()
     auto *button = new QPushButton(&window);
     std::array<QWidget *, HelpPairCount - 1> controls{};
     controls.fill(button);
-    FillHelpIDs(controls);
+    fillHelpIDs(controls);
     HelpRequest seen;
     setHelpObserver([&](const HelpRequest &r) { seen = r; });
     // A topic file in the current folder wins over the shipped one; an empty one has no topics.

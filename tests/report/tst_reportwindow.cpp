@@ -772,7 +772,7 @@ private slots:
         std::array<QWidget *, HelpPairCount - 1> controls{};
         std::generate_n(controls.begin(), 10, [&] { return new QWidget(&calculator); });
         std::ranges::copy(form.helpControls(), controls.begin() + 10);
-        FillHelpIDs(controls);
+        fillHelpIDs(controls);
         // Save works in the Chart mode only: the row that expects no help leaves it disabled.
         if (name == QLatin1String("cmdSave") && startPair)
             act(form, "optChart");
