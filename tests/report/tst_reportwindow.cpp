@@ -179,7 +179,8 @@ std::unique_ptr<QTimer> answering(std::function<void(Dialog *)> answer)
 void choose(QFileDialog *dialog, const QString &name, const QString &filter = {})
 {
     dialog->selectNameFilter(filter);
-    dialog->selectFile(QDir::current().filePath(name));
+    // Typed into the name field: selectFile leaves a field that has the focus as it was.
+    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QDir::current().filePath(name));
     if (!name.isEmpty())
         static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept checks the name first
 }
