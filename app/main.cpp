@@ -4,6 +4,7 @@
 #include "DataFiles.h"
 #include "OndaraStart.h"
 #include "PriceImport.h"
+#include "ReachedText.h"
 #include "modOndara.h"
 
 #include <QApplication>
@@ -58,7 +59,10 @@ int exportCsv(const QString &path)
     try {
         const ondara::CalculationStore store(ondara::openDatabase(QStringLiteral("ondara.mdb")));
         const QList<ondara::SavedCalculation> rows = store.all().rest();
-        ondara::writeCalculationsCsv(path, rows);
+        QList<ondara::ReachedCells> reached;
+        for (const std::optional<ondara::ReachedResult> &result : store.reached(rows))
+            reached += ondara::reachedCells(result);
+        ondara::writeCalculationsCsv(path, rows, reached);
         QTextStream(stdout) << "Exported " << counted(rows.size()) << " to " << QDir::toNativeSeparators(path) << ".\n";
         return 0;
     } catch (const ondara::NumberedError &error) {

@@ -1,6 +1,7 @@
 #include "WatchListText.h"
 
 #include "LocaleFormat.h"
+#include "SymbolText.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ QString WatchListText::entry(const QString &symbol, const QVariant &date, const 
 {
     const QString day = dateText(date);
     const QString clock = timeText(time);
-    const qsizetype blanks = qMax<qsizetype>(0, DateColumn - 1 - characterCount(trimmedBlanks(symbol)));
+    const qsizetype blanks = qMax<qsizetype>(0, DateColumn - 1 - ondara::characterCount(ondara::trimmedBlanks(symbol)));
     QString text;
     text.reserve(symbol.size() + blanks + day.size() + 1 + clock.size());
     text += symbol;
@@ -46,36 +47,4 @@ QString WatchListText::timeText(const QVariant &time) const
     if (time.typeId() != QMetaType::QTime)
         return time.toString();
     return m_locale.toString(time.toTime(), m_timeFormat);
-}
-
-QStringView WatchListText::trimmedBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.sliced(first, last - first);
-}
-
-qsizetype WatchListText::characterCount(QStringView text)
-{
-    qsizetype count = 0;
-    for (QChar c : text) {
-        if (!c.isLowSurrogate())
-            ++count;
-    }
-    return count;
-}
-
-QStringView WatchListText::firstCharacters(QStringView text, qsizetype count)
-{
-    qsizetype end = 0;
-    for (qsizetype taken = 0; end < text.size() && taken < count; ++taken) {
-        ++end;
-        if (end < text.size() && text[end - 1].isHighSurrogate() && text[end].isLowSurrogate())
-            ++end;
-    }
-    return text.first(end);
 }

@@ -16,9 +16,6 @@
 class WatchListText
 {
 public:
-    // The longest symbol Add Symbol saves, without its surrounding blanks.
-    static constexpr qsizetype MaxSymbolLength = 15;
-
     explicit WatchListText(const QLocale &locale = QLocale());
 
     // Symbol, then 16 minus its trimmed length in blanks (none when that is
@@ -26,12 +23,6 @@ public:
     // no date or time gives nothing or its own text, so rows written by other
     // programs still list.
     QString entry(const QString &symbol, const QVariant &date, const QVariant &time);
-
-    // Only blanks count as surrounding blanks; a tab or other space belongs to the symbol.
-    static QStringView trimmedBlanks(QStringView text);
-    // Characters as the user counts them: a letter outside the basic plane is one.
-    static qsizetype characterCount(QStringView text);
-    static QStringView firstCharacters(QStringView text, qsizetype count);
 
 private:
     QString dateText(const QVariant &date);

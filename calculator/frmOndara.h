@@ -176,6 +176,7 @@ private:
     // "Bull · wave 1 · 10.00 → 20.00"
     static QString calculationHeading(bool bull, bool wave1, const QString &start, const QString &end);
     void showBasis();
+    bool setDisplayMode(const QString &mode);
 
     // The session is saved when the window closes; the position is taken up
     // at once, the rest once the saved calculations are open.

@@ -150,26 +150,29 @@ void frmOndara::cmdDecFrac_Click()
     cmdDecFrac->setChecked(m_state.bShowFractions);
 }
 
+bool frmOndara::setDisplayMode(const QString &mode)
+{
+    fraDecFracs->setTitle(mode);
+    // Labels are redrawn only while both prices are there to stand for.
+    return !TxtWavStart->text().isEmpty() && !TxtWavEnd->text().isEmpty();
+}
+
 void frmOndara::optDec_Click()
 {
-    fraDecFracs->setTitle(tr("Decimals"));
-    if (TxtWavStart->text().isEmpty() || TxtWavEnd->text().isEmpty())
+    if (!setDisplayMode(tr("Decimals")))
         return;
-    const bool bull = m_state.bBullMarket;
     for (const ShownPrice &price : shownPrices) {
         if (const auto text = ondara::formatGeneral(m_state.*price.value))
-            Picture1->setText(labelFor(price.role, bull), *text);
+            Picture1->setText(labelFor(price.role, m_state.bBullMarket), *text);
     }
 }
 
 void frmOndara::optFrac_Click()
 {
-    fraDecFracs->setTitle(tr("Fractions"));
-    if (TxtWavStart->text().isEmpty() || TxtWavEnd->text().isEmpty())
+    if (!setDisplayMode(tr("Fractions")))
         return;
-    const bool bull = m_state.bBullMarket;
     for (const ShownPrice &price : shownPrices) {
-        const ChartLabel id = labelFor(price.role, bull);
+        const ChartLabel id = labelFor(price.role, m_state.bBullMarket);
         // The price the label stands for, exactly: a start typed as 12 3/8
         // and shown as 12.38 is 12 3/8 again. A label that shows no number
         // (never filled, or already a fraction) is left as it is.
@@ -194,47 +197,32 @@ bool frmOndara::cmdCalc_Click()
         m_pickedId.reset();
     }
 
-    const auto start = fieldPrice(TxtWavStart);
-    if (!start) {
-        ondara::showMessage(this, tr("Error: Wave Start is not a valid number."), tr("Not a number"),
-                            QMessageBox::Warning);
+    // Each check stops Calculate with its message; both prices are read before
+    // either is tested for an unreadable fraction.
+    const auto refuse = [this](const QString &text, const QString &title, QMessageBox::Icon icon) {
+        ondara::showMessage(this, text, title, icon);
         return false;
-    }
+    };
+    const auto start = fieldPrice(TxtWavStart);
+    if (!start)
+        return refuse(tr("Error: Wave Start is not a valid number."), tr("Not a number"), QMessageBox::Warning);
     m_state.dblWaveStart = start->value;
     const auto end = fieldPrice(TxtWavEnd);
-    if (!end) {
-        ondara::showMessage(this, tr("Error: Wave End is not a valid number."), tr("Not a number"),
-                            QMessageBox::Warning);
-        return false;
-    }
+    if (!end)
+        return refuse(tr("Error: Wave End is not a valid number."), tr("Not a number"), QMessageBox::Warning);
     m_state.dblWaveEnd = end->value;
-
-    if (m_state.dblWaveStart == ondara::FracErrorValue) {
-        ondara::showMessage(this, tr("Error: Wave Start does not contain a proper fraction."),
-                            tr("Not a Fraction"), QMessageBox::Warning);
-        return false;
-    }
-    if (m_state.dblWaveEnd == ondara::FracErrorValue) {
-        ondara::showMessage(this, tr("Error: Wave End does not contain a proper fraction."),
-                            tr("Not a Fraction"), QMessageBox::Warning);
-        return false;
-    }
+    if (m_state.dblWaveStart == ondara::FracErrorValue)
+        return refuse(tr("Error: Wave Start does not contain a proper fraction."), tr("Not a Fraction"),
+                      QMessageBox::Warning);
+    if (m_state.dblWaveEnd == ondara::FracErrorValue)
+        return refuse(tr("Error: Wave End does not contain a proper fraction."), tr("Not a Fraction"),
+                      QMessageBox::Warning);
 
     const bool bull = m_state.bBullMarket;
-    if (bull && !(m_state.dblWaveStart < m_state.dblWaveEnd)) {
-        ondara::showMessage(
-            this, tr("In a Bull market, the wave start point must be less than the wave end point."),
-            tr("Ondara"), QMessageBox::Information);
-        // Back in the start field, its text selected as on any entry, so typing replaces it.
-        TxtWavStart->setFocus(Qt::OtherFocusReason);
-        TxtWavStart_GotFocus();
-        return false;
-    }
-    if (!bull && !(m_state.dblWaveStart > m_state.dblWaveEnd)) {
-        ondara::showMessage(
-            this,
-            tr("In a Bear market, the wave start point must be greater than the wave end point."),
-            tr("Ondara"), QMessageBox::Information);
+    if (bull ? !(m_state.dblWaveStart < m_state.dblWaveEnd) : !(m_state.dblWaveStart > m_state.dblWaveEnd)) {
+        refuse(bull ? tr("In a Bull market, the wave start point must be less than the wave end point.")
+                    : tr("In a Bear market, the wave start point must be greater than the wave end point."),
+               tr("Ondara"), QMessageBox::Information);
         // Back in the start field, its text selected as on any entry, so typing replaces it.
         TxtWavStart->setFocus(Qt::OtherFocusReason);
         TxtWavStart_GotFocus();
@@ -242,11 +230,9 @@ bool frmOndara::cmdCalc_Click()
     }
 
     const bool useWave1 = wave1Basis();
-    if (!ondara::levelsInRange(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1)) {
-        ondara::showMessage(this, tr("Error: The levels of these prices are too large to show."),
-                            tr("Not a number"), QMessageBox::Warning);
-        return false;
-    }
+    if (!ondara::levelsInRange(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1))
+        return refuse(tr("Error: The levels of these prices are too large to show."), tr("Not a number"),
+                      QMessageBox::Warning);
 
     m_state.nDecimals = ondara::shownDecimals(start->decimals, end->decimals);
     const auto levels = ondara::computeLevels(m_state.dblWaveStart, m_state.dblWaveEnd, bull, useWave1,

@@ -7,7 +7,7 @@
 #include "PictureButton.h"
 #include "PriceField.h"
 #include "LevelsText.h"
-#include "WatchListText.h"
+#include "SymbolText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,11 +62,7 @@ QString frmOndara::calculationHeading(bool bull, bool wave1, const QString &star
 QString frmOndara::shownSymbol() const
 {
     // The symbol picked or being typed, as the watch list would save it.
-    return WatchListText::trimmedBlanks(
-               WatchListText::firstCharacters(WatchListText::trimmedBlanks(cboSymbols->currentText()),
-                                              WatchListText::MaxSymbolLength))
-        .toString()
-        .toUpper();
+    return ondara::symbolPart(cboSymbols->currentText()).toUpper();
 }
 
 void frmOndara::actCopyLevels_Triggered()

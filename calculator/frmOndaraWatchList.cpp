@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "PriceText.h"
 #include "WatchListModel.h"
+#include "SymbolText.h"
 #include "WatchListText.h"
 
 #include <QComboBox>
@@ -60,7 +61,7 @@ void frmOndara::AddSymbol()
 
         // Measured after upper-casing, which can lengthen a symbol (ß becomes SS).
         const QString symbol = typed.toUpper();
-        if (WatchListText::characterCount(WatchListText::trimmedBlanks(symbol)) > WatchListText::MaxSymbolLength) {
+        if (ondara::characterCount(ondara::trimmedBlanks(symbol)) > ondara::MaxSymbolLength) {
             ondara::showMessage(this, tr("Symbol must be less than or equal to 15 characters long."),
                                 tr("Save Symbol"), QMessageBox::Information);
             cboSymbols->setFocus(Qt::OtherFocusReason);
@@ -106,10 +107,7 @@ void frmOndara::DeleteSymbol()
         }
         // The entry's first 15 characters, without the blanks that pad it to
         // its date, are the symbol the messages name.
-        const QString symbol = WatchListText::trimmedBlanks(
-                                   WatchListText::firstCharacters(WatchListText::trimmedBlanks(cboSymbols->currentText()),
-                                                                  WatchListText::MaxSymbolLength))
-                                   .toString();
+        const QString symbol = ondara::symbolPart(cboSymbols->currentText());
         const qint64 id = *m_pickedId;
         if (!m_store->exists(id)) {
             ondara::showMessage(this, tr("Symbol '%1' not found.").arg(symbol), tr("Delete Symbol"),

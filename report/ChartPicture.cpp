@@ -1,6 +1,6 @@
 #include "ChartPicture.h"
 
-#include "SymbolReportPrinter.h"
+#include "PrintError.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>

@@ -9,8 +9,9 @@ class QSaveFile;
 namespace ondara {
 
 // A picture or file of the report window that could not be written, with the
-// number and text of its message. The numbers are the ones the desktop's
-// runtime gave the same file failures.
+// number and text of its message: 76 for a folder that is not there, 70 for
+// one this user may not write to, 75 for any other failure to write the file,
+// 481 for a chart that has no picture.
 class SaveError : public NumberedError
 {
     Q_DECLARE_TR_FUNCTIONS(SaveError)

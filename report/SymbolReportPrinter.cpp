@@ -2,6 +2,7 @@
 
 #include "CalculationStore.h"
 #include "LocaleFormat.h"
+#include "ReachedText.h"
 #include "ReportListModel.h"
 
 #include <QFontMetricsF>
@@ -14,35 +15,55 @@ namespace ondara {
 
 namespace {
 
-// The nine columns after the ID.
+// The nine columns after the ID, then the three of what became of the row.
 constexpr int FirstPrintedColumn = 1;
-constexpr int PrintedFieldCount = 9;
+constexpr int SavedFieldCount = 9;
+constexpr int PrintedFieldCount = SavedFieldCount + 3;
 constexpr int TabStopCharacters = 8;
 constexpr int RowsPerRead = 100; // a page of paper or two: printing, not reading, is what takes time
+// The width in tab stops of each column from W1Start on; the last has none.
+constexpr int ColumnStops[PrintedFieldCount - 3] = {2, 2, 2, 2, 2, 2, 4, 2, 0};
+constexpr int stopsFromW1Start()
+{
+    int stops = 0;
+    for (const int column : ColumnStops)
+        stops += column;
+    return stops;
+}
+// Symbol, Date and Time take two stops each; the last column holds a date.
+constexpr int StopsBeforeLast = 6 + stopsFromW1Start();
+
+// The tabs after text that start the next column of a column stops wide.
+QString tabsAfter(const QString &text, int stops)
+{
+    return QString(std::max<qsizetype>(1, stops - text.size() / TabStopCharacters), QLatin1Char('\t'));
+}
 
 } // namespace
 
 QString reportHeadingLine()
 {
-    return QStringLiteral("Symbol\t\tDate\t\tTime\t\tW1 Start\tW1 End\t\tW3 End/Tgt\tW3 Ext\t\tW5 Target\tW5 Ext");
+    const QStringList reached = reachedHeadings();
+    return QStringLiteral("Symbol\t\tDate\t\tTime\t\tW1 Start\tW1 End\t\tW3 End/Tgt\tW3 Ext\t\tW5 Target\tW5 Ext\t\t")
+        + reached[0] + tabsAfter(reached[0], ColumnStops[6]) + reached[1] + tabsAfter(reached[1], ColumnStops[7])
+        + reached[2];
 }
 
 QString reportRowLine(const QStringList &values)
 {
     Q_ASSERT(values.size() == PrintedFieldCount);
-    // Symbol, Date and Time have fixed separators; each price but the last
-    // takes an extra tab when it ends before the next tab stop.
-    QString line = values[0] + QStringLiteral("\t\t") + values[1] + QLatin1Char('\t') + values[2];
+    // Symbol, Date and Time have fixed separators; each later value takes
+    // an extra tab for each stop of its column that it leaves free.
+    QString line = values[0] + QStringLiteral("\t\t") + values[1] + QLatin1Char('\t') + values[2] + QLatin1Char('\t');
     for (int i = 3; i < PrintedFieldCount; ++i) {
-        line += u'\t';
         line += values[i];
-        if (i + 1 < PrintedFieldCount && values[i].size() < TabStopCharacters)
-            line += u'\t';
+        if (i + 1 < PrintedFieldCount)
+            line += tabsAfter(values[i], ColumnStops[i - 3]);
     }
     return line;
 }
 
-void printSymbolReport(QPrinter &printer, CalculationCursor rows)
+void printSymbolReport(QPrinter &printer, const CalculationStore &store, CalculationCursor rows)
 {
     QList<SavedCalculation> read = rows.next(RowsPerRead);
     if (read.isEmpty())
@@ -51,6 +72,8 @@ void printSymbolReport(QPrinter &printer, CalculationCursor rows)
     printer.setPageOrientation(QPageLayout::Landscape);
     TabbedPageWriter writer(printer);
     writer.begin();
+    writer.setFont(10, false, false);
+    writer.fitLineWidth(StopsBeforeLast, QStringLiteral("8888-88-88"));
 
     writer.setFont(14, true, true);
     writer.printLine(QStringLiteral("Saved Symbols"));
@@ -65,10 +88,13 @@ void printSymbolReport(QPrinter &printer, CalculationCursor rows)
     QStringList values;
     values.reserve(PrintedFieldCount);
     for (; !read.isEmpty(); read = rows.next(RowsPerRead)) {
-        for (const SavedCalculation &row : std::as_const(read)) {
+        const auto reached = store.reached(read);
+        for (qsizetype i = 0; i < read.size(); ++i) {
             values.clear();
-            for (int column = FirstPrintedColumn; column < FirstPrintedColumn + PrintedFieldCount; ++column)
-                values += text(reportColumns()[std::size_t(column)].value(row));
+            for (int column = FirstPrintedColumn; column < FirstPrintedColumn + SavedFieldCount; ++column)
+                values += text(reportColumns()[std::size_t(column)].value(read[i]));
+            for (const QString &cell : reachedCells(reached[std::size_t(i)]))
+                values += cell;
             writer.printLine(reportRowLine(values));
         }
     }
@@ -111,6 +137,15 @@ void TabbedPageWriter::setFont(double pointSize, bool bold, bool underline)
         m_painter->setFont(m_font);
 }
 
+void TabbedPageWriter::fitLineWidth(int stops, const QString &last)
+{
+    const double pageWidth = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width();
+    const double lineWidth = stops * tabWidth() + QFontMetricsF(m_font, &m_printer).horizontalAdvance(last);
+    m_scale = std::min(1.0, pageWidth / lineWidth);
+    m_painter->resetTransform();
+    m_painter->scale(m_scale, m_scale);
+}
+
 double TabbedPageWriter::characterWidth() const
 {
     // Font metrics come from a whole number of pixels, which at 300 dpi is off
@@ -131,7 +166,7 @@ void TabbedPageWriter::printLine(const QString &line)
 {
     const QFontMetricsF metrics(m_font, &m_printer);
     const double lineHeight = metrics.lineSpacing();
-    const double pageHeight = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
+    const double pageHeight = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height() / m_scale;
     if (m_y > 0 && m_y + lineHeight > pageHeight) {
         if (!m_printer.newPage())
             throw PrintError(PrintError::CannotAddPage, PrintError::tr("The printer could not start a new page."));

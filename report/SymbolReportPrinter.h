@@ -1,14 +1,12 @@
 #pragma once
 
-#include "NumberedError.h"
+#include "PrintError.h"
 
-#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
-#include <stdexcept>
 
 class QPainter;
 class QPrinter;
@@ -20,33 +18,24 @@ class QPrinter;
 namespace ondara {
 
 class CalculationCursor;
-
-// A print that could not be done, with the number and text of the Print Error box.
-class PrintError : public NumberedError
-{
-    Q_DECLARE_TR_FUNCTIONS(PrintError)
-
-public:
-    static constexpr int CannotStart = 9002;
-    static constexpr int CannotAddPage = 9003;
-    static constexpr int CannotFinish = 9004;
-    static constexpr int InvalidPicture = 481;
-
-    using NumberedError::NumberedError;
-};
+class CalculationStore;
 
 // The heading, tabs included.
 QString reportHeadingLine();
 
-// One row's line from its values as text, in the order of the nine columns the
-// report list shows (the ID is never printed). A price of fewer than eight characters is followed by one extra tab, so that columns
-// meet the tab stops eight character widths apart.
+// One row's line from its values as text, in the order of the twelve columns
+// the report list shows (the ID is never printed): the nine of the saved row,
+// then Reached, Extreme and Invalid. Each column after Time is two tab stops
+// wide (Reached four), and a value gets as many tabs as it takes to reach the
+// next column's stop, one at least: a price of fewer than eight characters two, so
+// that columns meet the tab stops eight character widths apart.
 QString reportRowLine(const QStringList &values);
 
-// Prints every row rows reads, from its first. Prints nothing, and does not
-// start the printer, when there is none. Throws PrintError when the printer
-// fails and StoreError when a row cannot be read.
-void printSymbolReport(QPrinter &printer, CalculationCursor rows);
+// Prints every row rows reads, from its first, with what became of it against
+// the prices of store. Prints nothing, and does not start the printer, when
+// there is none. Throws PrintError when the printer fails and StoreError when
+// a row cannot be read.
+void printSymbolReport(QPrinter &printer, const CalculationStore &store, CalculationCursor rows);
 
 // Lines of text on the pages of a printer, each piece after a tab starting at
 // the next tab stop; a line that no longer fits goes to a new page.
@@ -64,6 +53,10 @@ public:
     void end();
 
     void setFont(double pointSize, bool bold, bool underline);
+    // Makes lines of that many tab stops and then the text last, in the font
+    // in use, fit the page's width: everything from here on is drawn smaller
+    // where they would not.
+    void fitLineWidth(int stops, const QString &last);
     // Throws PrintError(CannotAddPage).
     void printLine(const QString &line);
 
@@ -77,6 +70,7 @@ private:
     std::unique_ptr<QPainter> m_painter;
     QFont m_font;
     double m_y = 0;
+    double m_scale = 1;
 };
 
 } // namespace ondara

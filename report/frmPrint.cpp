@@ -7,6 +7,10 @@
 #include "DataFiles.h"
 #include "LocaleFormat.h"
 #include "MessageBox.h"
+#include "PriceImport.h"
+#include "PrintError.h"
+#include "ReachedText.h"
+#include "ReachedView.h"
 #include "ReportListModel.h"
 #include "ReportQuery.h"
 #include "StoreError.h"
@@ -21,6 +25,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,6 +39,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QSettings>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimeEdit>
@@ -51,6 +57,7 @@ constexpr char FromDateTag[] = "Tag";
 // Where the file dialogs opened last, kept between runs.
 constexpr char ChartFolderKey[] = "report/chartFolder";
 constexpr char CsvFolderKey[] = "report/csvFolder";
+constexpr char PriceFolderKey[] = "report/priceFolder";
 
 QString selectAllTip() { return frmPrint::tr("Select All"); }
 QString deselectAllTip() { return frmPrint::tr("Deselect All"); }
@@ -80,6 +87,18 @@ void rememberFolder(const char *key, const QString &file)
     settings().setValue(QLatin1StringView(key), QFileInfo(file).absolutePath());
 }
 
+// The filters and the order kept between runs; the dates always start at today.
+constexpr char SortOrderKey[] = "report/sortOrder";
+constexpr char TimeFromKey[] = "report/timeFrom";
+constexpr char TimeToKey[] = "report/timeTo";
+constexpr char SymbolsKey[] = "report/symbols";
+
+const std::pair<ReportOrder, QLatin1StringView> OrderNames[] = {
+    {ReportOrder::SymbolDateTime, QLatin1StringView("SymbolDateTime")},
+    {ReportOrder::NewestFirst, QLatin1StringView("NewestFirst")},
+    {ReportOrder::SymbolNewestFirst, QLatin1StringView("SymbolNewestFirst")},
+};
+
 QToolButton *pictureButton(const QString &name, const QString &toolTip, const QString &picture, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
@@ -98,19 +117,21 @@ void setPictureButtonTip(QToolButton *button, const QString &toolTip)
     button->setAccessibleName(toolTip);
 }
 
-QDateEdit *datePicker(const QString &name, QWidget *parent)
+QDateEdit *datePicker(const QString &name, const QString &accessibleName, QWidget *parent)
 {
     auto *picker = new QDateEdit(parent);
     picker->setObjectName(name);
+    picker->setAccessibleName(accessibleName);
     picker->setDisplayFormat(shortDateFormat(picker->locale()));
     picker->setCalendarPopup(true);
     return picker;
 }
 
-QTimeEdit *timePicker(const QString &name, QWidget *parent)
+QTimeEdit *timePicker(const QString &name, const QString &accessibleName, QWidget *parent)
 {
     auto *picker = new QTimeEdit(parent);
     picker->setObjectName(name);
+    picker->setAccessibleName(accessibleName);
     // The system's own time with seconds: 12:00:00 AM on a US system, 00:00:00 on a British one.
     picker->setDisplayFormat(longTimeFormat(picker->locale()));
     return picker;
@@ -121,6 +142,27 @@ Widget *named(Widget *widget, const QString &name)
 {
     widget->setObjectName(name);
     return widget;
+}
+
+// A frame's two option buttons, one above the other, the second one chosen.
+void stackOptions(QGroupBox *frame, QRadioButton *first, QRadioButton *second)
+{
+    second->setChecked(true);
+    auto *column = new QVBoxLayout(frame);
+    column->addWidget(first);
+    column->addWidget(second);
+}
+
+// A frame's From and To rows, each label the buddy of its picker.
+void layOutRange(QGroupBox *frame, QLabel *fromLabel, QWidget *from, QLabel *toLabel, QWidget *to)
+{
+    fromLabel->setBuddy(from);
+    toLabel->setBuddy(to);
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(fromLabel, 0, 0);
+    grid->addWidget(from, 0, 1);
+    grid->addWidget(toLabel, 1, 0);
+    grid->addWidget(to, 1, 1);
 }
 
 } // namespace
@@ -142,8 +184,8 @@ void frmPrint::createControls()
     setModal(true);
 
     ListView1 = named(new QTreeView(this), QStringLiteral("ListView1"));
-    m_rows = new ReportListModel(ListView1);
-    m_rows->follow(m_store);
+    ListView1->setAccessibleName(tr("Saved calculations"));
+    m_rows = new ReportListModel(m_store, ListView1);
     m_rows->setErrorHandler([this](const StoreError &error) { reportStoreError(QStringLiteral("FillListView"), error); });
     ListView1->setModel(m_rows);
     // The first column is the row's ID: the list keeps it for deleting, the user never sees it.
@@ -153,8 +195,17 @@ void frmPrint::createControls()
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Nine equal columns that always fit, as wide as the list is.
+    // Nine equal columns that always fit, as wide as the list is, then what
+    // became of the row, as wide as its longest text usually is.
     ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
+    const QFontMetrics metrics = ListView1->fontMetrics();
+    const qint64 someDay = QDate(2000, 12, 28).toJulianDay();
+    const ReachedCells usual = reachedCells(ReachedResult{{{WaveLevel::W5Target, 888.88, someDay}}, 0, 8888.88, someDay});
+    for (int i = 0; i < 3; ++i) {
+        const int column = ReportListModel::firstReachedColumn() + i;
+        ListView1->header()->setSectionResizeMode(column, QHeaderView::Fixed);
+        ListView1->header()->resizeSection(column, metrics.horizontalAdvance(usual[i]) + 2 * metrics.averageCharWidth());
+    }
     ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListView1->header()->setSectionsMovable(false);
     ListView1->header()->setMinimumSectionSize(24);
@@ -167,37 +218,26 @@ void frmPrint::createControls()
 
     fraDate = named(new QGroupBox(tr("Date"), fraShow), QStringLiteral("fraDate"));
     lblDateFrom = named(new QLabel(tr("From:"), fraDate), QStringLiteral("lblDateFrom"));
-    dtpDateFrom = datePicker(QStringLiteral("dtpDateFrom"), fraDate);
+    dtpDateFrom = datePicker(QStringLiteral("dtpDateFrom"), tr("From date"), fraDate);
     lblDateTo = named(new QLabel(tr("To:"), fraDate), QStringLiteral("lblDateTo"));
-    dtpDateTo = datePicker(QStringLiteral("dtpDateTo"), fraDate);
+    dtpDateTo = datePicker(QStringLiteral("dtpDateTo"), tr("To date"), fraDate);
     // A right click on the From date shows its popup help, not the editing menu.
     dtpDateFrom->setContextMenuPolicy(Qt::PreventContextMenu);
     if (auto *dateText = dtpDateFrom->findChild<QLineEdit *>())
         dateText->setContextMenuPolicy(Qt::PreventContextMenu);
-    lblDateFrom->setBuddy(dtpDateFrom);
-    lblDateTo->setBuddy(dtpDateTo);
-    auto *dateGrid = new QGridLayout(fraDate);
-    dateGrid->addWidget(lblDateFrom, 0, 0);
-    dateGrid->addWidget(dtpDateFrom, 0, 1);
-    dateGrid->addWidget(lblDateTo, 1, 0);
-    dateGrid->addWidget(dtpDateTo, 1, 1);
+    layOutRange(fraDate, lblDateFrom, dtpDateFrom, lblDateTo, dtpDateTo);
 
     fraTime = named(new QGroupBox(tr("Time"), fraShow), QStringLiteral("fraTime"));
     lblTimeFrom = named(new QLabel(tr("From:"), fraTime), QStringLiteral("lblTimeFrom"));
-    dtpTimeFrom = timePicker(QStringLiteral("dtpTimeFrom"), fraTime);
+    dtpTimeFrom = timePicker(QStringLiteral("dtpTimeFrom"), tr("From time"), fraTime);
     lblTimeTo = named(new QLabel(tr("To:"), fraTime), QStringLiteral("lblTimeTo"));
-    dtpTimeTo = timePicker(QStringLiteral("dtpTimeTo"), fraTime);
-    lblTimeFrom->setBuddy(dtpTimeFrom);
-    lblTimeTo->setBuddy(dtpTimeTo);
-    auto *timeGrid = new QGridLayout(fraTime);
-    timeGrid->addWidget(lblTimeFrom, 0, 0);
-    timeGrid->addWidget(dtpTimeFrom, 0, 1);
-    timeGrid->addWidget(lblTimeTo, 1, 0);
-    timeGrid->addWidget(dtpTimeTo, 1, 1);
+    dtpTimeTo = timePicker(QStringLiteral("dtpTimeTo"), tr("To time"), fraTime);
+    layOutRange(fraTime, lblTimeFrom, dtpTimeFrom, lblTimeTo, dtpTimeTo);
 
     lblSymbols = named(new QLabel(tr("Symbols:"), fraShow), QStringLiteral("lblSymbols"));
     lstSelectSymbols = named(new QListWidget(fraShow), QLatin1StringView(HelpControlNames[4]));
     lstSelectSymbols->setSelectionMode(QAbstractItemView::MultiSelection);
+    lstSelectSymbols->setAccessibleName(tr("Symbols"));
     lstSelectSymbols->setMinimumWidth(120);
     lstSelectSymbols->setFixedHeight(96);
     lstSelectSymbols->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -215,18 +255,12 @@ void frmPrint::createControls()
     fraSortBy = named(new QGroupBox(tr("Sort By"), this), QStringLiteral("fraSortBy"));
     optSortDate = named(new QRadioButton(tr("Date"), fraSortBy), QStringLiteral("optSortDate"));
     optSortSymbol = named(new QRadioButton(tr("Symbol"), fraSortBy), QStringLiteral("optSortSymbol"));
-    optSortSymbol->setChecked(true);
-    auto *sortColumn = new QVBoxLayout(fraSortBy);
-    sortColumn->addWidget(optSortDate);
-    sortColumn->addWidget(optSortSymbol);
+    stackOptions(fraSortBy, optSortDate, optSortSymbol);
 
     fraPrint = named(new QGroupBox(tr("Print"), this), QStringLiteral("fraPrint"));
     optChart = named(new QRadioButton(tr("&Chart"), fraPrint), QStringLiteral("optChart"));
     optSymbols = named(new QRadioButton(tr("&Symbols"), fraPrint), QStringLiteral("optSymbols"));
-    optSymbols->setChecked(true);
-    auto *printColumn = new QVBoxLayout(fraPrint);
-    printColumn->addWidget(optChart);
-    printColumn->addWidget(optSymbols);
+    stackOptions(fraPrint, optChart, optSymbols);
 
     cmdSelectAll = pictureButton(QLatin1StringView(HelpControlNames[0]), selectAllTip(), QStringLiteral("selectall.gif"),
                                  this);
@@ -242,7 +276,9 @@ void frmPrint::createControls()
     cmdExport->setToolTip(tr("Save the listed calculations, or the selected ones, as a CSV file"));
     cmdImport = named(new QPushButton(tr("Import..."), this), QStringLiteral("cmdImport"));
     cmdImport->setToolTip(tr("Add the calculations of a CSV file"));
-    for (QPushButton *button : {cmdExport, cmdImport})
+    cmdImportPrices = named(new QPushButton(tr("Import Prices..."), this), QStringLiteral("cmdImportPrices"));
+    cmdImportPrices->setToolTip(tr("Add a symbol's daily prices from a CSV file, to see which targets were reached"));
+    for (QPushButton *button : {cmdExport, cmdImport, cmdImportPrices})
         button->setAutoDefault(false); // Return in a filter must not start a file dialog
     cmdDelete->setEnabled(false);
     setPrintButtons(false);
@@ -258,6 +294,7 @@ void frmPrint::createControls()
     buttonColumn->addStretch(1);
     buttonColumn->addWidget(cmdExport);
     buttonColumn->addWidget(cmdImport);
+    buttonColumn->addWidget(cmdImportPrices);
 
     auto *optionColumn = new QVBoxLayout;
     optionColumn->addWidget(fraSortBy);
@@ -274,31 +311,38 @@ void frmPrint::createControls()
 
     // Not in the layout: CentreChart places it over the band that the list fills.
     m_picChart = named(new QLabel(this), QStringLiteral("picChart"));
+    m_picChart->setAccessibleName(tr("Chart"));
     m_picChart->hide();
 
-    resize(880, 600);
+    resize(1200, 600);
 }
 
 void frmPrint::connectEvents()
 {
     // The query follows a date only when its calendar closes, not while it is typed.
-    for (QDateEdit *picker : {dtpDateFrom, dtpDateTo})
+    // A date typed counts once Enter is pressed in its picker or the picker is left.
+    for (QDateEdit *picker : {dtpDateFrom, dtpDateTo}) {
         picker->calendarWidget()->installEventFilter(this);
+        picker->installEventFilter(this);
+        if (auto *text = picker->findChild<QLineEdit *>())
+            text->installEventFilter(this);
+    }
     connect(dtpTimeFrom, &QTimeEdit::timeChanged, this, &frmPrint::dtpTime_Change);
     connect(dtpTimeTo, &QTimeEdit::timeChanged, this, &frmPrint::dtpTime_Change);
     connect(lstSelectSymbols, &QListWidget::itemSelectionChanged, this, &frmPrint::lstSelectSymbols_Click);
-    connect(optSortDate, &QRadioButton::clicked, this, &frmPrint::optSortDate_Click);
-    connect(optSortSymbol, &QRadioButton::clicked, this, &frmPrint::optSortSymbol_Click);
-    connect(optChart, &QRadioButton::clicked, this, &frmPrint::optChart_Click);
-    connect(optSymbols, &QRadioButton::clicked, this, &frmPrint::optSymbols_Click);
     ListView1->viewport()->installEventFilter(this);
-    connect(cmdSelectAll, &QToolButton::clicked, this, &frmPrint::cmdSelectAll_Click);
-    connect(cmdDelete, &QToolButton::clicked, this, &frmPrint::cmdDelete_Click);
-    connect(cmdPrint, &QToolButton::clicked, this, &frmPrint::cmdPrint_Click);
-    connect(cmdPreview, &QToolButton::clicked, this, &frmPrint::cmdPreview_Click);
-    connect(cmdSave, &QToolButton::clicked, this, &frmPrint::cmdSave_Click);
-    connect(cmdExport, &QPushButton::clicked, this, &frmPrint::cmdExport_Click);
-    connect(cmdImport, &QPushButton::clicked, this, &frmPrint::cmdImport_Click);
+    ListView1->installEventFilter(this);
+    connect(ListView1, &QTreeView::doubleClicked, this, &frmPrint::ListView1_DblClick);
+    const std::pair<QAbstractButton *, void (frmPrint::*)()> clicks[] = {
+        {optSortDate, &frmPrint::optSortDate_Click},   {optSortSymbol, &frmPrint::optSortSymbol_Click},
+        {optChart, &frmPrint::optChart_Click},         {optSymbols, &frmPrint::optSymbols_Click},
+        {cmdSelectAll, &frmPrint::cmdSelectAll_Click}, {cmdDelete, &frmPrint::cmdDelete_Click},
+        {cmdPrint, &frmPrint::cmdPrint_Click},         {cmdPreview, &frmPrint::cmdPreview_Click},
+        {cmdSave, &frmPrint::cmdSave_Click},           {cmdExport, &frmPrint::cmdExport_Click},
+        {cmdImport, &frmPrint::cmdImport_Click},       {cmdImportPrices, &frmPrint::cmdImportPrices_Click},
+    };
+    for (const auto &[button, handler] : clicks)
+        connect(button, &QAbstractButton::clicked, this, handler);
     // The controls with popup help; the mouse reaches two of them through an inner widget.
     const QList<QWidget *> helpControls{cmdSelectAll, cmdDelete, cmdPrint, cmdSave, dtpDateFrom,
                                         dtpDateFrom->findChild<QLineEdit *>(), lstSelectSymbols->viewport()};
@@ -316,6 +360,7 @@ void frmPrint::Form_Load()
     dtpTimeFrom->setTime(QTime(0, 0, 0));
     dtpTimeTo->setTime(QTime(23, 59, 59));
     m_sortOrder = ReportOrder::SymbolDateTime;
+    restoreFilters();
     RefreshQuery();
     // What the chart box shows until the calculator hands it a chart.
     ChartCapture empty;
@@ -330,6 +375,30 @@ void frmPrint::Form_Load()
 bool frmPrint::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == ListView1 && listKeyPress(static_cast<QKeyEvent *>(event)->key()))
+            return true;
+        if (const int key = static_cast<QKeyEvent *>(event)->key();
+            isDatePicker(watched) && (key == Qt::Key_Return || key == Qt::Key_Enter))
+            QMetaObject::invokeMethod(this, &frmPrint::dtpDate_CloseUp, Qt::QueuedConnection);
+        break;
+    case QEvent::FocusOut:
+        // Left for another control of the window; not for a message, a menu,
+        // the calendar or another window, which come back to it.
+        if (const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            isDatePicker(watched)
+            && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason
+                || reason == Qt::ShortcutFocusReason))
+            QMetaObject::invokeMethod(this, &frmPrint::dtpDate_CloseUp, Qt::QueuedConnection);
+        break;
+    case QEvent::KeyRelease:
+        // A selection made with the keys counts as one made with the mouse.
+        if (watched == ListView1 && !static_cast<QKeyEvent *>(event)->isAutoRepeat()
+            && !QList<int>{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete,
+                           Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta}
+                    .contains(static_cast<QKeyEvent *>(event)->key()))
+            ListView1_Click();
+        break;
     case QEvent::Hide:
         // The calendar hides with its drop-down; the picker already holds the
         // date chosen in it, so the rebuild runs once the drop-down is gone.
@@ -363,8 +432,38 @@ bool frmPrint::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+// A date picker, or the text field inside it.
+bool frmPrint::isDatePicker(const QObject *watched) const
+{
+    for (const QDateEdit *picker : {dtpDateFrom, dtpDateTo}) {
+        if (watched == picker || (watched && watched->parent() == picker && qobject_cast<const QLineEdit *>(watched)))
+            return true;
+    }
+    return false;
+}
+
+// Enter on a row does what a double click does, Delete what the Delete
+// button does; the list itself would only pass either on to the window.
+bool frmPrint::listKeyPress(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        ListView1_DblClick(ListView1->currentIndex());
+        return true;
+    }
+    if (key == Qt::Key_Delete) {
+        if (cmdDelete->isEnabled())
+            cmdDelete_Click();
+        return true;
+    }
+    return false;
+}
+
 bool frmPrint::controlMouseUp(QWidget *control, Qt::MouseButton button)
 {
+    // A disabled control has no help of its own, and must not show that of
+    // the control that has the focus.
+    if (!control->isEnabled())
+        return button == Qt::RightButton;
     // Each search starts at the control's own pair, so an identifier that a
     // calculator control shares cannot answer for it; the From date has no
     // pair and searches the window's rows from the first.
@@ -437,9 +536,14 @@ std::optional<ReportFilter> frmPrint::BuildCriteria()
 
 void frmPrint::RefreshQuery()
 {
+    // The date message takes the focus from a picker, which counts as leaving it.
+    if (m_refreshing)
+        return;
+    const QScopedValueRollback refreshing(m_refreshing, true);
     const std::optional<ReportFilter> filter = BuildCriteria();
     if (!filter)
         return;
+    rememberFilters(*filter);
     // The text only tells whether the query changed; the store binds the filter itself.
     const QString text = reportQueryText(criteriaText(*filter), sortOrderText(m_sortOrder));
     if (text == mstrOldSQL)
@@ -460,6 +564,49 @@ void frmPrint::RefreshQuery()
 void frmPrint::LoadSymbolList()
 {
     lstSelectSymbols->addItems(m_store.symbols());
+}
+
+// The order, the times and the symbols of the last run; a settings file that
+// cannot be read, or a value that is not one of them, leaves the defaults.
+void frmPrint::restoreFilters()
+{
+    const QSettings saved = settings();
+    if (saved.status() != QSettings::NoError)
+        return;
+    const QString order = saved.value(QLatin1StringView(SortOrderKey)).toString();
+    for (const auto &[value, name] : OrderNames) {
+        if (order == name) {
+            m_sortOrder = value;
+            (value == ReportOrder::NewestFirst ? optSortDate : optSortSymbol)->setChecked(true);
+        }
+    }
+    for (const auto &[picker, key] : {std::pair{dtpTimeFrom, TimeFromKey}, {dtpTimeTo, TimeToKey}}) {
+        const QTime time = QTime::fromString(saved.value(QLatin1StringView(key)).toString(), Qt::ISODate);
+        if (time.isValid()) {
+            const QSignalBlocker quiet(picker);
+            picker->setTime(time);
+        }
+    }
+    const QStringList symbols = saved.value(QLatin1StringView(SymbolsKey)).toStringList();
+    const QSignalBlocker quiet(lstSelectSymbols);
+    for (int i = 0; i < lstSelectSymbols->count(); ++i) {
+        QListWidgetItem *entry = lstSelectSymbols->item(i);
+        entry->setSelected(symbols.contains(entry->text()));
+    }
+}
+
+void frmPrint::rememberFilters(const ReportFilter &filter) const
+{
+    QSettings saved = settings();
+    if (saved.status() != QSettings::NoError)
+        return; // written over, the file would lose whatever else it holds
+    for (const auto &[value, name] : OrderNames) {
+        if (value == m_sortOrder)
+            saved.setValue(QLatin1StringView(SortOrderKey), name);
+    }
+    saved.setValue(QLatin1StringView(TimeFromKey), filter.timeFrom.toString(Qt::ISODate));
+    saved.setValue(QLatin1StringView(TimeToKey), filter.timeTo.toString(Qt::ISODate));
+    saved.setValue(QLatin1StringView(SymbolsKey), filter.symbols);
 }
 
 void frmPrint::dtpDate_CloseUp()
@@ -525,7 +672,7 @@ void frmPrint::RefreshList(SymbolSelection selection)
     }
     setListButtons(listRowCount() > 1);
     // Print would otherwise wait for a click on a print mode before the list could be printed.
-    if (optSymbols->isChecked())
+    if (!m_printChart)
         setPrintButtons(listRowCount() > 0);
 }
 
@@ -547,7 +694,7 @@ void frmPrint::setPrintButtons(bool enabled)
 {
     cmdPrint->setEnabled(enabled);
     cmdPreview->setEnabled(enabled);
-    cmdExport->setEnabled(enabled && optSymbols->isChecked());
+    cmdExport->setEnabled(enabled && !m_printChart);
 }
 
 void frmPrint::ListView1_Click()
@@ -557,7 +704,7 @@ void frmPrint::ListView1_Click()
 
 void frmPrint::cmdSelectAll_Click()
 {
-    const bool selecting = cmdSelectAll->toolTip() == selectAllTip();
+    const bool selecting = m_selectAllSelects;
     ListView1->setFocus();
     if (selecting) {
         try {
@@ -574,7 +721,8 @@ void frmPrint::cmdSelectAll_Click()
         ListView1->clearSelection();
         cmdSelectAll->setFocus();
     }
-    setPictureButtonTip(cmdSelectAll, selecting ? deselectAllTip() : selectAllTip());
+    m_selectAllSelects = !selecting;
+    setPictureButtonTip(cmdSelectAll, m_selectAllSelects ? selectAllTip() : deselectAllTip());
     cmdDelete->setEnabled(listRowCount() > 1);
 }
 
@@ -617,6 +765,7 @@ void frmPrint::cmdDelete_Click()
 
 void frmPrint::optChart_Click()
 {
+    m_printChart = true;
     setWindowTitle(printChartCaption());
     setPictureButtonTip(cmdPrint, printChartCaption());
     for (QWidget *control : std::initializer_list<QWidget *>{lstSelectSymbols, dtpDateFrom, dtpDateTo, dtpTimeFrom,
@@ -624,6 +773,7 @@ void frmPrint::optChart_Click()
                                                              cmdDelete})
         control->setEnabled(false);
     cmdImport->setEnabled(false);
+    cmdImportPrices->setEnabled(false);
     setPrintButtons(true);
     cmdSave->setEnabled(true);
     ListView1->hide();
@@ -632,12 +782,14 @@ void frmPrint::optChart_Click()
 
 void frmPrint::optSymbols_Click()
 {
+    m_printChart = false;
     setWindowTitle(printSymbolsCaption());
     setPictureButtonTip(cmdPrint, printSymbolsCaption());
     for (QWidget *control : std::initializer_list<QWidget *>{lstSelectSymbols, dtpDateFrom, dtpDateTo, dtpTimeFrom,
                                                              dtpTimeTo, optSortSymbol, optSortDate})
         control->setEnabled(true);
     cmdImport->setEnabled(true);
+    cmdImportPrices->setEnabled(true);
     const bool hasRows = listRowCount() > 0;
     setListButtons(hasRows);
     setPrintButtons(hasRows);
@@ -648,13 +800,18 @@ void frmPrint::optSymbols_Click()
 
 bool frmPrint::hasSomethingToPrint() const
 {
-    return !optSymbols->isChecked() || listRowCount() > 0;
+    return m_printChart || listRowCount() > 0;
 }
 
-// The document's name and the page's orientation, before the dialog shows them.
-void frmPrint::preparePrinter(QPrinter &printer) const
+// A printer with the document's name and the page's orientation, before a
+// dialog shows them; none when there is nothing to print.
+std::unique_ptr<QPrinter> frmPrint::preparedPrinter() const
 {
-    const bool chart = !optSymbols->isChecked();
+    if (!hasSomethingToPrint())
+        return nullptr;
+    auto prepared = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter &printer = *prepared;
+    const bool chart = m_printChart;
     printer.setDocName(chart ? suggestedChartName(m_capture) : tr("Saved Symbols"));
     printer.setPageOrientation(chart ? QPageLayout::Portrait : QPageLayout::Landscape);
     // With no printer installed the dialog can only write a PDF file; without
@@ -664,12 +821,13 @@ void frmPrint::preparePrinter(QPrinter &printer) const
         printer.setOutputFileName(QDir(QFileInfo(documents).isDir() ? documents : QDir::homePath())
                                       .filePath(printer.docName() + QStringLiteral(".pdf")));
     }
+    return prepared;
 }
 
 void frmPrint::renderTo(QPrinter &printer)
 {
-    if (optSymbols->isChecked())
-        printSymbolReport(printer, m_store.report(m_listedFilter, m_listedOrder));
+    if (!m_printChart)
+        printSymbolReport(printer, m_store, m_store.report(m_listedFilter, m_listedOrder));
     else
         printChart(printer, m_capture.picture);
 }
@@ -687,30 +845,35 @@ void frmPrint::printOn(QPrinter &printer, const QString &procedure)
 
 void frmPrint::cmdPrint_Click()
 {
-    if (!hasSomethingToPrint())
-        return;
-    // The default printer, as the desktop's dialog chooses it; the user may
-    // pick another one, the copies, the pages or a PDF file there.
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
-    QPrintDialog dlgPrint(&printer, this);
-    dlgPrint.setObjectName(QStringLiteral("dlgPrint"));
-    if (dlgPrint.exec() != QDialog::Accepted)
-        return;
-    printOn(printer, QStringLiteral("cmdPrint_Click"));
+    printThroughDialog(false);
 }
 
 void frmPrint::cmdPreview_Click()
 {
-    if (!hasSomethingToPrint())
+    printThroughDialog(true);
+}
+
+// Print shows the desktop's print dialog on the default printer: the user may
+// pick another one, the copies, the pages or a PDF file there. Preview shows
+// the pages, drawn again for each page set-up, and its own Print prints them
+// on the printer its dialog chose.
+void frmPrint::printThroughDialog(bool preview)
+{
+    const std::unique_ptr<QPrinter> printer = preparedPrinter();
+    if (!printer)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
-    QPrintPreviewDialog dlgPreview(&printer, this);
+    const QString procedure = preview ? QStringLiteral("cmdPreview_Click") : QStringLiteral("cmdPrint_Click");
+    if (!preview) {
+        QPrintDialog dlgPrint(printer.get(), this);
+        dlgPrint.setObjectName(QStringLiteral("dlgPrint"));
+        if (dlgPrint.exec() == QDialog::Accepted)
+            printOn(*printer, procedure);
+        return;
+    }
+    QPrintPreviewDialog dlgPreview(printer.get(), this);
     dlgPreview.setObjectName(QStringLiteral("dlgPreview"));
-    // Drawn again for each page set-up, and by the preview's own Print onto the printer its dialog chose.
     connect(&dlgPreview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { printOn(*target, QStringLiteral("cmdPreview_Click")); });
+            [this, procedure](QPrinter *target) { printOn(*target, procedure); });
     dlgPreview.exec();
 }
 
@@ -744,7 +907,7 @@ void frmPrint::cmdSave_Click()
 {
     QFileDialog cdlSave(this, tr("Save Chart"));
     cdlSave.setObjectName(QStringLiteral("cdlSave"));
-    // The bitmap first: the chart's own pixels, as it always was saved.
+    // The bitmap first: the chart's own pixels, unchanged.
     cdlSave.setNameFilters({tr("Bitmap (*.bmp)"), tr("PNG image (*.png)"), tr("PDF document (*.pdf)")});
     cdlSave.setDirectory(startFolder(ChartFolderKey, QStandardPaths::PicturesLocation));
     cdlSave.selectFile(suggestedChartName(m_capture));
@@ -788,26 +951,44 @@ void frmPrint::cmdExport_Click()
         return;
     rememberFolder(CsvFolderKey, path);
     try {
-        writeCalculationsCsv(path, exportedRows());
+        const QList<SavedCalculation> rows = exportedRows();
+        QList<ReachedCells> reached;
+        for (const std::optional<ReachedResult> &result : m_store.reached(rows))
+            reached += reachedCells(result);
+        writeCalculationsCsv(path, rows, reached);
     } catch (const NumberedError &error) {
         // The file is written whole or not at all: nothing is left to tidy up.
         showError(this, QStringLiteral("cmdExport_Click"), tr("Export Error"), error);
     }
 }
 
+// The existing file chosen in an Open dialog of that title and name, which
+// starts in the folder last used for the kind of file folderKey names, else
+// in location; its folder is remembered for the next time. Empty when the
+// dialog was cancelled.
+QString frmPrint::chooseOpenFile(const QString &title, const QString &name, const QString &nameFilter,
+                                 const char *folderKey, QStandardPaths::StandardLocation location)
+{
+    QFileDialog dialog(this, title);
+    dialog.setObjectName(name);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({nameFilter, tr("All files (*)")});
+    dialog.setDirectory(startFolder(folderKey, location));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    rememberFolder(folderKey, path);
+    return path;
+}
+
 void frmPrint::cmdImport_Click()
 {
-    QFileDialog cdlImport(this, tr("Import Calculations"));
-    cdlImport.setObjectName(QStringLiteral("cdlImport"));
-    cdlImport.setOptions(QFileDialog::DontUseNativeDialog);
-    cdlImport.setAcceptMode(QFileDialog::AcceptOpen);
-    cdlImport.setFileMode(QFileDialog::ExistingFile);
-    cdlImport.setNameFilters({tr("CSV file (*.csv)"), tr("All files (*)")});
-    cdlImport.setDirectory(startFolder(CsvFolderKey, QStandardPaths::DocumentsLocation));
-    if (cdlImport.exec() != QDialog::Accepted || cdlImport.selectedFiles().isEmpty())
+    const QString path = chooseOpenFile(tr("Import Calculations"), QStringLiteral("cdlImport"), tr("CSV file (*.csv)"),
+                                        CsvFolderKey, QStandardPaths::DocumentsLocation);
+    if (path.isEmpty())
         return;
-    const QString path = cdlImport.selectedFiles().constFirst();
-    rememberFolder(CsvFolderKey, path);
     qsizetype added = 0;
     try {
         // Every row is checked before the first is written, and all are written in one transaction.
@@ -826,4 +1007,37 @@ void frmPrint::cmdImport_Click()
 void frmPrint::reportStoreError(const QString &procedure, const StoreError &error)
 {
     showError(this, procedure, printSymbolsCaption(), error);
+}
+
+// ---- What became of the calculations ----
+
+void frmPrint::ListView1_DblClick(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    const SavedCalculation &calculation = m_rows->calculation(index.row());
+    QList<PriceBar> bars;
+    try {
+        bars = m_store.pricesSince(calculation.symbol, calculation.date);
+    } catch (const StoreError &error) {
+        reportStoreError(QStringLiteral("ListView1_DblClick"), error);
+        return;
+    }
+    ReachedView frmReached(calculation, m_rows->reached(index.row()), bars, reachedPriceText, this);
+    frmReached.exec();
+}
+
+void frmPrint::cmdImportPrices_Click()
+{
+    const QString path = chooseOpenFile(tr("Import Prices"), QStringLiteral("cdlPrices"), tr("CSV file (*.csv *.txt)"),
+                                        PriceFolderKey, QStandardPaths::DownloadLocation);
+    if (path.isEmpty())
+        return;
+    try {
+        // The list checks its rows again as the store says the prices changed.
+        const PriceImport import = m_store.importPrices(path);
+        showMessage(this, importSummaryText(import), tr("Import Prices"), QMessageBox::Information);
+    } catch (const NumberedError &error) {
+        showMessage(this, importFailureText(path, error), tr("Import Prices"), QMessageBox::Critical);
+    }
 }

@@ -5,15 +5,18 @@
 #include "SavedCalculation.h"
 
 #include <QDialog>
+#include <QStandardPaths>
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QModelIndex;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
@@ -31,7 +34,9 @@ class StoreError;
 // The report window: lists the saved calculations filtered by a date range, a
 // time-of-day range and a set of symbols, sorted by date or by symbol; deletes
 // the selected ones, prints them as a table through the desktop's print dialog
-// or its preview, and exports and imports them as CSV files. It also holds the
+// or its preview, and exports and imports them as CSV files. Beside each row
+// it shows what became of it against the daily prices imported here, and
+// opens a chart of them for the row double-clicked. It also holds the
 // chart picture that the calculator window captures, for printing or saving
 // as a bitmap, a PNG picture or a PDF document.
 //
@@ -113,20 +118,30 @@ private:
     void cmdSave_Click();
     void cmdExport_Click();
     void cmdImport_Click();
+    void cmdImportPrices_Click();
+    void ListView1_DblClick(const QModelIndex &index);
 
     // The list or the chart, by the print mode: the one routine that draws
     // on paper, into a PDF file and in the preview. Throws PrintError or StoreError.
     void renderTo(QPrinter &printer);
     // renderTo, with a failure shown under the procedure's name.
     void printOn(QPrinter &printer, const QString &procedure);
-    void preparePrinter(QPrinter &printer) const;
+    void printThroughDialog(bool preview);
+    std::unique_ptr<QPrinter> preparedPrinter() const;
     bool hasSomethingToPrint() const;
     QString chooseSaveFile(QFileDialog &dialog, const QStringList &suffixes);
+    QString chooseOpenFile(const QString &title, const QString &name, const QString &nameFilter, const char *folderKey,
+                           QStandardPaths::StandardLocation location);
     QList<ondara::SavedCalculation> exportedRows();
 
     // A mouse button released on a control that has popup help; true when it
     // showed the help.
     bool controlMouseUp(QWidget *control, Qt::MouseButton button);
+    // A key pressed in the list; true when it was the window's to handle.
+    bool listKeyPress(int key);
+    bool isDatePicker(const QObject *watched) const;
+    void restoreFilters();
+    void rememberFilters(const ondara::ReportFilter &filter) const;
 
     void RefreshList(SymbolSelection selection);
     void setListButtons(bool enabled);
@@ -141,6 +156,12 @@ private:
     ondara::ReportOrder m_listedOrder = ondara::ReportOrder::SymbolDateTime;
     ReportListModel *m_rows = nullptr;
     ondara::ChartCapture m_capture;
+    bool m_refreshing = false;
+    // Whether the next click of Select All selects every row (its tool tip
+    // says "Select All") or clears the selection ("Deselect All").
+    bool m_selectAllSelects = true;
+    // The Chart print mode (optChart) rather than the Symbols one.
+    bool m_printChart = false;
 
     QGroupBox *fraShow = nullptr;
     QGroupBox *fraDate = nullptr;
@@ -170,4 +191,5 @@ private:
     QToolButton *cmdSave = nullptr;
     QPushButton *cmdExport = nullptr;
     QPushButton *cmdImport = nullptr;
+    QPushButton *cmdImportPrices = nullptr;
 };

@@ -5,8 +5,8 @@
 class QWidget;
 
 // Copies a rectangle of a window's pixels into a picture, as it stands on the
-// screen: the calculator window's chart with the labels laid over it. On this
-// desktop every screen is true-colour, so no palette goes with the picture.
+// screen: the calculator window's chart with the labels laid over it. The
+// picture is true-colour and carries no palette.
 namespace modCapture {
 
 // clientArea: the rectangle is relative to the window's inside; otherwise to

@@ -55,8 +55,9 @@ int CalculationListModel::fetchUntil(qint64 id)
 
 void CalculationListModel::fetchAll()
 {
-    while (canFetchMore())
-        readPage();
+    // One insertion: a view lays out, and a subclass looks at, the new rows once.
+    if (canFetchMore())
+        append(m_cursor->rest());
 }
 
 int CalculationListModel::rowCount(const QModelIndex &parent) const
@@ -97,6 +98,11 @@ void CalculationListModel::append(QList<SavedCalculation> rows)
 void CalculationListModel::fail(const StoreError &error)
 {
     m_cursor.reset(); // a view would otherwise ask again at every scroll
+    reportError(error);
+}
+
+void CalculationListModel::reportError(const StoreError &error) const
+{
     if (m_onError)
         m_onError(error);
 }

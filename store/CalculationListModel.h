@@ -47,11 +47,16 @@ public:
     int rowOf(qint64 id) const;
     // Reads pages until the row with that ID is among them; -1 when the query has none.
     int fetchUntil(qint64 id);
+    // Reads every row not read yet, in one insertion.
     void fetchAll();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     bool canFetchMore(const QModelIndex &parent = QModelIndex()) const override;
     void fetchMore(const QModelIndex &parent = QModelIndex()) override;
+
+protected:
+    // Hands a failure to the error handler, for subclasses that meet one while following.
+    void reportError(const StoreError &error) const;
 
 private:
     void readPage(); // throws

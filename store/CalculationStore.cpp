@@ -1,5 +1,6 @@
 #include "CalculationStore.h"
 
+#include "PriceHistory.h"
 #include "StoredDateTime.h"
 
 #include <QSqlError>
@@ -319,6 +320,23 @@ QStringList CalculationStore::symbols() const
     if (query.lastError().isValid())
         m_db->fail(query);
     return symbols;
+}
+
+std::vector<std::optional<ReachedResult>> CalculationStore::reached(const QList<SavedCalculation> &rows) const
+{
+    return evaluateReached(*m_db, rows);
+}
+
+QList<PriceBar> CalculationStore::pricesSince(const QString &symbol, QDate from) const
+{
+    return ondara::pricesSince(*m_db, symbol, from);
+}
+
+PriceImport CalculationStore::importPrices(const QString &path, QDate today)
+{
+    const PriceImport import = ondara::importPrices(*m_db, path, {}, today);
+    emit pricesChanged();
+    return import;
 }
 
 } // namespace ondara

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "PriceBar.h"
+#include "PriceImport.h"
+#include "ReachedLevels.h"
 #include "ReportFilter.h"
 #include "SavedCalculation.h"
 #include "modOndara.h"
@@ -10,6 +13,7 @@
 #include <QVariantList>
 
 #include <optional>
+#include <vector>
 
 namespace ondara {
 
@@ -98,9 +102,19 @@ public:
     // The distinct symbols, sorted; rows without a symbol give none.
     QStringList symbols() const;
 
+    // What became of each row against the prices after its date, in the
+    // order given; empty where there are none (evaluateReached).
+    std::vector<std::optional<ReachedResult>> reached(const QList<SavedCalculation> &rows) const;
+    // The days of symbol on and after from, oldest first.
+    QList<PriceBar> pricesSince(const QString &symbol, QDate from) const;
+    // Takes a price file into the database (importPrices) and tells the
+    // listeners; a refused file or a failed write throws and tells no one.
+    PriceImport importPrices(const QString &path, QDate today = QDate::currentDate());
+
 signals:
     void rowsAdded(const QList<qint64> &ids);
     void rowsRemoved(const QList<qint64> &ids);
+    void pricesChanged();
 
 private:
     CalculationCursor cursor(ReportOrder order, bool withPrices) const;

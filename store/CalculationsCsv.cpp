@@ -145,12 +145,16 @@ std::array<qsizetype, ColumnCount> readHeader(const CsvRecord &header)
         const QStringView name = trimmedBlanks(header.fields[i]);
         const auto *const begin = std::begin(CalculationsCsvColumns);
         const auto *const end = std::end(CalculationsCsvColumns);
-        const auto *const known =
-            std::find_if(begin, end, [&](const char *column) { return name == QLatin1StringView(column); });
+        const auto names = [&](const char *column) { return name == QLatin1StringView(column); };
+        const auto *const known = std::find_if(begin, end, names);
+        if (known == end && std::any_of(std::begin(ReachedCsvColumns), std::end(ReachedCsvColumns), names))
+            continue;
         if (known == end)
             throw CsvDataError(CsvDataError::UnknownColumn, header.line, name.toString(),
                                QStringLiteral("unknown column; the columns are %1.")
-                                   .arg(QStringList(begin, end).join(u", ")));
+                                   .arg((QStringList(begin, end) + QStringList(std::begin(ReachedCsvColumns),
+                                                                               std::end(ReachedCsvColumns)))
+                                            .join(u", ")));
         qsizetype &place = columnAt[known - begin];
         if (place >= 0)
             throw CsvDataError(CsvDataError::DuplicateColumn, header.line, name.toString(),
@@ -166,15 +170,19 @@ std::array<qsizetype, ColumnCount> readHeader(const CsvRecord &header)
     return columnAt;
 }
 
-} // namespace
-
-QByteArray calculationsCsv(const QList<SavedCalculation> &rows)
+// reached: the cells of rows in their order (rows past its end get empty ones), or none at all.
+QByteArray csvOf(const QList<SavedCalculation> &rows, const QList<ReachedCells> *reached)
 {
     CsvWriter csv;
     for (const char *column : CalculationsCsvColumns)
         csv.addField(QString::fromLatin1(column));
+    for (const char *column : ReachedCsvColumns) {
+        if (reached)
+            csv.addField(QString::fromLatin1(column));
+    }
     csv.endRecord();
-    for (const SavedCalculation &row : rows) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const SavedCalculation &row = rows[i];
         csv.addField(QString::number(row.id));
         if (needsTextMark(row.symbol))
             csv.addField(u'\'' + row.symbol, CsvWriter::Quote::Always);
@@ -184,14 +192,35 @@ QByteArray calculationsCsv(const QList<SavedCalculation> &rows)
         csv.addField(timeText(row.time));
         for (const auto member : PriceMembers)
             csv.addField((row.*member) ? priceText(*(row.*member)) : QString());
+        if (reached) {
+            for (const QString &cell : reached->value(i))
+                csv.addField(cell);
+        }
         csv.endRecord();
     }
     return csv.bytes();
 }
 
+} // namespace
+
+QByteArray calculationsCsv(const QList<SavedCalculation> &rows)
+{
+    return csvOf(rows, nullptr);
+}
+
+QByteArray calculationsCsv(const QList<SavedCalculation> &rows, const QList<ReachedCells> &reached)
+{
+    return csvOf(rows, &reached);
+}
+
 void writeCalculationsCsv(const QString &path, const QList<SavedCalculation> &rows)
 {
     writeCsvFile(path, calculationsCsv(rows));
+}
+
+void writeCalculationsCsv(const QString &path, const QList<SavedCalculation> &rows, const QList<ReachedCells> &reached)
+{
+    writeCsvFile(path, calculationsCsv(rows, reached));
 }
 
 QList<SavedCalculation> parseCalculationsCsv(QByteArrayView bytes)

@@ -4,27 +4,6 @@
 
 namespace ondara::csvvalues {
 
-QStringView trimmedBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.sliced(first, last - first);
-}
-
-qsizetype characterCount(QStringView text)
-{
-    qsizetype count = 0;
-    for (QChar c : text) {
-        if (!c.isLowSurrogate())
-            ++count;
-    }
-    return count;
-}
-
 std::optional<double> number(QStringView text)
 {
     // The C locale's reading: "." for decimals, no group separators; but

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "SymbolText.h"
+
 #include <optional>
 
 // The values of the CSV codecs, read the same way in each whatever the
@@ -11,13 +13,9 @@
 // measures them.
 namespace ondara::csvvalues {
 
-// The longest symbol the watch list saves, without its surrounding blanks.
-inline constexpr qsizetype MaxSymbolLength = 15;
-
-// Only blanks count as surrounding blanks, as in the watch list.
-QStringView trimmedBlanks(QStringView text);
-// Characters as the user counts them: a letter outside the basic plane is one.
-qsizetype characterCount(QStringView text);
+using ondara::MaxSymbolLength;
+using ondara::characterCount;
+using ondara::trimmedBlanks;
 
 // text, blanks around it allowed, as a finite number: "-12.5", "0.000001",
 // "1e+21"; nothing for anything else ("1,5", "nan", "1e999").

@@ -215,15 +215,16 @@ QString priceSymbol(const QString &symbol)
     return symbol.trimmed().toUpper();
 }
 
-void ensurePriceTable(Database &db)
+bool ensurePriceTable(const Database &db)
 {
     // The usual start finds everything in place and takes no write lock.
     if (priceTablesComplete(db))
-        return;
+        return false;
     db.inTransaction([&db] {
         createPriceTables(db);
         packStaleYears(db, std::nullopt);
     });
+    return true;
 }
 
 void replacePrices(Database &db, const QString &symbol, const QList<PriceBar> &bars)

@@ -25,8 +25,9 @@
 namespace ondara {
 
 // Adds tblPrices, tblPriceYears and the triggers where they are missing, and
-// packs any year left out of date. Idempotent; needs a writable file.
-void ensurePriceTable(Database &db);
+// packs any year left out of date. Idempotent; needs a writable file unless
+// there is nothing to do. Returns whether it changed the file.
+bool ensurePriceTable(const Database &db);
 
 // Writes bars for symbol (blanks around it dropped, upper case, as the saved
 // rows hold it), replacing the prices of the same dates and keeping the

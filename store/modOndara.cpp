@@ -1,5 +1,6 @@
 #include "modOndara.h"
 
+#include "PriceHistory.h"
 #include "SchemaSql.h"
 
 #include <QCoreApplication>
@@ -251,15 +252,16 @@ bool Database::addMissingSchema() const
     while (existing.next())
         missing.remove(existing.value(0).toString());
     existing.finish();
-    if (missing.isEmpty())
-        return false;
-    inTransaction([this] {
-        for (const QString &statement : upgradeStatements()) {
-            QSqlQuery query = prepare(statement);
-            exec(query);
-        }
-    });
-    return true;
+    if (!missing.isEmpty()) {
+        inTransaction([this] {
+            for (const QString &statement : upgradeStatements()) {
+                QSqlQuery query = prepare(statement);
+                exec(query);
+            }
+        });
+    }
+    // The price tables' triggers are more than the schema file's statements can say.
+    return ensurePriceTable(*this) || !missing.isEmpty();
 }
 
 void Database::requireIntact() const
@@ -345,6 +347,7 @@ void createDatabase(const QString &path)
                 db.exec(query);
             }
         });
+        ensurePriceTable(db);
     } catch (...) {
         QFile::remove(absolute);
         throw;

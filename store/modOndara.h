@@ -51,7 +51,8 @@ public:
     // file is writable and lacks a table or index that one of the schema's
     // CREATE ... IF NOT EXISTS statements makes, runs all of those statements
     // in one transaction. A statement written without IF NOT EXISTS makes new
-    // files only. Returns whether it changed the file.
+    // files only. Then adds the price tables where any part of them is missing
+    // (ensurePriceTable). Returns whether it changed the file.
     bool addMissingSchema() const;
 
     // Reads the whole file and throws StoreError (SQLite's code 11, "is
@@ -75,8 +76,8 @@ private:
 extern DatabaseHandle gdbSymbols;
 
 // Opens "ondara.mdb" in the current directory into gdbSymbols, replacing what it
-// held, and adds what an older file lacks of the schema (addMissingSchema). A
-// file that cannot take them works without them. Throws StoreError and leaves
+// held, and adds what an older file lacks of the schema and of the price
+// tables (addMissingSchema). A file that cannot take them works without them. Throws StoreError and leaves
 // gdbSymbols as it was when the file cannot be opened.
 void OpenDB();
 
@@ -89,8 +90,9 @@ DatabaseHandle openDatabase(const QString &path);
 // The statements that make an empty database (store/schema.sql).
 QString schemaSql();
 
-// Makes a new database with an empty tblSymbols at path. Throws StoreError if
-// anything is already there or the file cannot be written; leaves no file then.
+// Makes a new database with an empty tblSymbols and empty price tables at
+// path. Throws StoreError if anything is already there or the file cannot be
+// written; leaves no file then.
 void createDatabase(const QString &path);
 
 } // namespace ondara

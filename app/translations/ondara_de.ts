@@ -131,6 +131,45 @@
         </message>
     </context>
     <context>
+        <name>ReachedText</name>
+        <message>
+            <source>W3 target</source>
+            <translation>W3-Ziel</translation>
+        </message>
+        <message>
+            <source>W3 ext</source>
+            <translation>W3-Erw.</translation>
+        </message>
+        <message>
+            <source>W5 target</source>
+            <translation>W5-Ziel</translation>
+        </message>
+        <message>
+            <source>W5 ext</source>
+            <translation>W5-Erw.</translation>
+        </message>
+        <message>
+            <source>Reached</source>
+            <translation>Erreicht</translation>
+        </message>
+        <message>
+            <source>Extreme</source>
+            <translation>Extrem</translation>
+        </message>
+        <message>
+            <source>Invalid</source>
+            <translation>Ungültig</translation>
+        </message>
+        <message>
+            <source>not reached</source>
+            <translation>nicht erreicht</translation>
+        </message>
+        <message>
+            <source>%1 %2 on %3</source>
+            <translation>%1 %2 am %3</translation>
+        </message>
+    </context>
+    <context>
         <name>SaveError</name>
         <message>
             <source>Invalid picture</source>
@@ -521,6 +560,50 @@
         <message>
             <source>Import</source>
             <translation>Importieren</translation>
+        </message>
+        <message>
+            <source>Saved calculations</source>
+            <translation>Gespeicherte Berechnungen</translation>
+        </message>
+        <message>
+            <source>From date</source>
+            <translation>Von-Datum</translation>
+        </message>
+        <message>
+            <source>To date</source>
+            <translation>Bis-Datum</translation>
+        </message>
+        <message>
+            <source>From time</source>
+            <translation>Von-Uhrzeit</translation>
+        </message>
+        <message>
+            <source>To time</source>
+            <translation>Bis-Uhrzeit</translation>
+        </message>
+        <message>
+            <source>Symbols</source>
+            <translation>Symbole</translation>
+        </message>
+        <message>
+            <source>Import Prices...</source>
+            <translation>Kurse importieren...</translation>
+        </message>
+        <message>
+            <source>Add a symbol&apos;s daily prices from a CSV file, to see which targets were reached</source>
+            <translation>Tageskurse eines Symbols aus einer CSV-Datei hinzufügen, um zu sehen, welche Kursziele erreicht wurden</translation>
+        </message>
+        <message>
+            <source>Chart</source>
+            <translation>Chart</translation>
+        </message>
+        <message>
+            <source>Import Prices</source>
+            <translation>Kurse importieren</translation>
+        </message>
+        <message>
+            <source>CSV file (*.csv *.txt)</source>
+            <translation>CSV-Datei (*.csv *.txt)</translation>
         </message>
     </context>
     <context>

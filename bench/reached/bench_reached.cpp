@@ -7,16 +7,26 @@
 // and a bare read of the calculations; the peak resident memory of a process
 // that checks the whole list beside one that only steps through those rows;
 // and the cost of writing one symbol's prices beside a bare insert of them.
+// Then the report window over the same file, listing every calculation: the
+// first screenful listed with its Reached, Extreme and Invalid columns and
+// painted, and the whole list after Select All, each beside the time a bare
+// query takes to step through the price rows of the rows it checked.
 //
 // bench_reached [--fixture FILE]: the fixture is built in a temporary folder,
 // or in FILE and kept there for the next run (building it takes minutes).
 #include "BenchStore.h"
 #include "BenchSupport.h"
 #include "PriceHistory.h"
+#include "ReportListModel.h"
 #include "StoredDateTime.h"
+#include "frmPrint.h"
 #include "modOndara.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDateEdit>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QTreeView>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -206,11 +216,89 @@ void printFigure(const char *figure, double value, const char *floorName, double
     std::printf("%-44s %9.1f   %-44s %9.1f %8s\n", figure, value, floorName, floor, ratio(value, floor).constData());
 }
 
+// The report window listing every calculation of the file, sorted by date and
+// by symbol in turn, so that each listing is a new query with new rows.
+void windowFigures(const QString &path)
+{
+    CalculationStore store(openDatabase(path));
+    frmPrint form(store);
+    form.findChild<QDateEdit *>(QStringLiteral("dtpDateFrom"))->setDate(QDate(2000, 1, 1));
+    form.findChild<QDateEdit *>(QStringLiteral("dtpDateTo"))->setDate(QDate(2099, 12, 31));
+    form.RefreshQuery();
+    form.show();
+    QCoreApplication::processEvents();
+    auto *list = form.findChild<QTreeView *>(QStringLiteral("ListView1"));
+    auto *model = qobject_cast<ReportListModel *>(list->model());
+    auto *selectAll = form.findChild<QToolButton *>(QStringLiteral("cmdSelectAll"));
+    QRadioButton *const orders[] = {form.findChild<QRadioButton *>(QStringLiteral("optSortDate")),
+                                    form.findChild<QRadioButton *>(QStringLiteral("optSortSymbol"))};
+    const auto rowsRead = [&] {
+        QList<SavedCalculation> rows;
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows += model->calculation(row);
+        return rows;
+    };
+    const auto paint = [&] {
+        bench::PaintWatch watch;
+        list->viewport()->installEventFilter(&watch);
+        list->viewport()->update();
+        while (!watch.painted)
+            QCoreApplication::processEvents();
+    };
+    const auto filled = [&] {
+        int cells = 0;
+        for (int row = 0; row < model->rowCount(); ++row)
+            cells += !model->text(row, ReportListModel::firstReachedColumn() + 1).isEmpty();
+        return cells;
+    };
+
+    int turn = 0;
+    QList<SavedCalculation> screen;
+    const double screenMs = bench::medianMs(Runs, [&] {
+        orders[turn++ % 2]->click();
+        paint();
+    });
+    screen = rowsRead();
+    const int screenFilled = filled();
+    long screenStepped = 0;
+    const DatabaseHandle bare = openDatabase(path);
+    const double screenFloorMs = bench::medianMs(Runs, [&] { screenStepped = stepPriceRows(*bare, screen); });
+
+    QList<double> allTimes;
+    for (int run = 0; run < Runs; ++run) {
+        if (selectAll->toolTip() != QLatin1String("Select All"))
+            selectAll->click();
+        orders[turn++ % 2]->click();
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        selectAll->click();
+        paint();
+        allTimes += double(timer.nsecsElapsed()) / 1e6;
+    }
+    const double allMs = bench::median(std::vector<double>(allTimes.begin(), allTimes.end()));
+    const QList<SavedCalculation> all = rowsRead();
+    const int allFilled = filled();
+    long allStepped = 0;
+    const double allFloorMs = bench::medianMs(Runs, [&] { allStepped = stepPriceRows(*bare, all); });
+
+    std::printf("\nreport window, every calculation listed: %lld rows read at first, %d of them with an Extreme; "
+                "after Select All %lld, %d\n",
+                qint64(screen.size()), screenFilled, qint64(all.size()), allFilled);
+    printFigure("window: first screenful listed, columns, painted", screenMs,
+                qPrintable(QStringLiteral("step their %1 price rows").arg(screenStepped)), screenFloorMs);
+    printFigure("window: Select All, whole list's columns", allMs,
+                qPrintable(QStringLiteral("step its %1 price rows").arg(allStepped)), allFloorMs);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    bench::quietPlatformMessages();
     if (argc == 3 && (qstrcmp(argv[1], "--peak-check") == 0 || qstrcmp(argv[1], "--peak-floor") == 0))
         return peakChild(QString::fromLocal8Bit(argv[2]), qstrcmp(argv[1], "--peak-check") == 0);
 
@@ -294,6 +382,8 @@ int main(int argc, char **argv)
     });
     printFigure(qPrintable(QStringLiteral("replacePrices, %1 days of one symbol").arg(bars.size())), writeMs,
                 "bare INSERT of the same rows", bareWriteMs);
+
+    windowFigures(path);
 
     const long checkKb = peakOfChild(path, "--peak-check");
     const long floorKb = peakOfChild(path, "--peak-floor");

@@ -1,4 +1,5 @@
 #include "ChartPicture.h"
+#include "PriceHistory.h"
 #include "ReportFixture.h"
 #include "SymbolReportPrinter.h"
 
@@ -94,10 +95,14 @@ private slots:
             priced(2, "AMZN", {12345.67, 1234.56, 12345.67, 1.0, 1234567.5, 123456.78}),
             priced(3, wide, {1.0, 2.0, 3.0, 4.0, 5.0, 6.0}),
             {4, "O'NEIL", QDate(2001, 1, 15), QTime(23, 59, 59), 1.5, QVariant(), 2.0, 3.0, QVariant(), 4.0},
+            priced(5, "IBM", {10.0, 20.0, 27.5, 30.0, 37.5, 46.18}),
         };
-        QStringList expected{"Saved Symbols", "Symbol Date Time W1 Start W1 End W3 End/Tgt W3 Ext W5 Target W5 Ext",
+        replacePrices(*folder.db(), "IBM", {{QDate(2001, 1, 16), 20, 28, 19, 27}, {QDate(2001, 1, 17), 27, 38, 9.5, 12}});
+        QStringList expected{"Saved Symbols",
+                             "Symbol Date Time W1 Start W1 End W3 End/Tgt W3 Ext W5 Target W5 Ext Reached Extreme Invalid",
                              "AAPL 1/15/2001 3:04:05 PM 1234.56 12345.67 0.5 12345678.25 9",
                              "AMZN 1/15/2001 3:04:05 PM 12345.67 1234.56 12345.67 1 1234567.5 123456.78",
+                             "IBM 1/15/2001 3:04:05 PM 10 20 27.5 30 37.5 46.18 W5 target 37.50 on 2001-01-17 38.00 2001-01-17",
                              "O'NEIL 1/15/2001 11:59:59 PM 1.5 2 3 4"};
         for (int i = 1; i <= 150; ++i) {
             // IDs run against the symbol order, so printing by ID would show.
@@ -114,13 +119,14 @@ private slots:
         };
 
         // An empty result prints nothing, not even the title.
-        printSymbolReport(*pdfPrinter(folder.filePath(QStringLiteral("none.pdf")), 300), records(QDate(2001, 1, 16)));
+        printSymbolReport(*pdfPrinter(folder.filePath(QStringLiteral("none.pdf")), 300), folder.store(),
+                          records(QDate(2001, 1, 16)));
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("none.pdf"))));
         QList<Word> at300;
         for (int resolution : {300, 1200}) {
             const QString pdf = folder.filePath(QStringLiteral("report-%1.pdf").arg(resolution));
             const auto printer = pdfPrinter(pdf, resolution);
-            printSymbolReport(*printer, records(QDate(2001, 1, 15)));
+            printSymbolReport(*printer, folder.store(), records(QDate(2001, 1, 15)));
             QCOMPARE(printer->pageLayout().orientation(), QPageLayout::Landscape);
             const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
             QVERIFY(text.count(QLatin1Char('\f')) > 1);
@@ -145,7 +151,8 @@ private slots:
                 }
                 return found.join(QLatin1Char(' '));
             };
-            QCOMPARE(stopsOf(QStringLiteral("Symbol")), "Symbol@0 Date@2 Time@4 W1@6 W1@8 W3@10 W3@12 W5@14 W5@16");
+            QCOMPARE(stopsOf(QStringLiteral("Symbol")),
+                     "Symbol@0 Date@2 Time@4 W1@6 W1@8 W3@10 W3@12 W5@14 W5@16 Reached@18 Extreme@22 Invalid@24");
             QCOMPARE(stopsOf(QStringLiteral("AAPL")),
                      "AAPL@0 1/15/2001@2 3:04:05@4 1234.56@6 12345.67@8 0.5@10 12345678.25@12 9@16");
             QCOMPARE(stopsOf(QStringLiteral("AMZN")),

@@ -3,9 +3,11 @@
 #include "ContextHelp.h"
 #include "CsvText.h"
 #include "HelpViewer.h"
+#include "ReachedView.h"
 #include "ReportFixture.h"
 #include "frmPrint.h"
 
+#include <QChartView>
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
@@ -177,7 +179,8 @@ std::unique_ptr<QTimer> answering(std::function<void(Dialog *)> answer)
 void choose(QFileDialog *dialog, const QString &name, const QString &filter = {})
 {
     dialog->selectNameFilter(filter);
-    dialog->selectFile(QDir::current().filePath(name));
+    // Typed into the name field: selectFile leaves a field that has the focus as it was.
+    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QDir::current().filePath(name));
     if (!name.isEmpty())
         static_cast<QDialog *>(dialog)->accept(); // QFileDialog's own accept checks the name first
 }
@@ -305,10 +308,13 @@ private slots:
     }
 
     // Select All leaves every row selected with the focus in the list; Deselect
-    // All, none with the focus on the button. A picture button's name is its tool tip.
+    // All, none with the focus on the button. A picture button's name is its
+    // tool tip, and every control has a name a screen reader can say.
     void selectAllToggles()
     {
         Report report(standardRows());
+        for (QWidget *named : report.form->findChildren<QWidget *>(QRegularExpression("^(?!qt_)."))) // not Qt's own parts
+            QVERIFY2(!QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name).isEmpty(), qPrintable(named->objectName()));
         auto *selectAll = control<QToolButton>(*report.form, "cmdSelectAll");
         for (const bool selecting : {true, false, true}) {
             QTest::mouseClick(selectAll, Qt::LeftButton);
@@ -628,6 +634,109 @@ private slots:
                                               "number.\nNothing was imported. [critical, OK]"}));
     }
 
+    // What became of a row shows once its symbol's prices are imported through
+    // the window, and goes with it into an exported file and the view that a
+    // double click opens; with no prices after its date all three stay empty.
+    void reachedColumns_data()
+    {
+        QTest::addColumn<Row>("saved");
+        QTest::addColumn<QStringList>("cells");
+        const QDate day = Today.addDays(-10);
+        const QString second = day.addDays(2).toString(Qt::ISODate);
+        QTest::newRow("bull, reached, invalidated")
+            << Row{1, "ibm", day, QTime(9, 0), 10.0, 20.0, 27.5, 30.0, 37.5, 46.18}
+            << QStringList{"W5 target 37.50 on " + second, "38.125", second};
+        QTest::newRow("bear, reached") << Row{1, "IBM", day, QTime(9, 0), 40.0, 30.0, 22.5, 20.0, 12.5}
+                                       << QStringList{"W5 target 12.50 on " + second, "9.50", ""};
+        QTest::newRow("bull, not reached") << Row{1, "IBM", day, QTime(9, 0), 10.0, 20.0, 50.0, 60.0, 70.0, 80.0}
+                                           << QStringList{"not reached", "38.125", second};
+        QTest::newRow("no prices after its date")
+            << Row{1, "IBM", Today, QTime(9, 0), 10.0, 20.0, 27.5, 30.0, 37.5, 46.18} << QStringList(3);
+    }
+
+    void reachedColumns()
+    {
+        QFETCH(Row, saved);
+        QFETCH(QStringList, cells);
+        Report report({saved});
+        frmPrint &form = *report.form;
+        act(form, "dtpDateFrom -10");
+        auto *list = control<QTreeView>(form, "ListView1");
+        const auto shownCells = [model = list->model()] {
+            return QStringList{model->index(0, 10).data().toString(), model->index(0, 11).data().toString(),
+                               model->index(0, 12).data().toString()};
+        };
+        QCOMPARE(shownCells(), QStringList(3));
+        const QString first = Today.addDays(-9).toString(Qt::ISODate), second = Today.addDays(-8).toString(Qt::ISODate);
+        const QString prices = QStringLiteral("Date,Open,High,Low,Close\n%1,20,28,19,27\n%2,27,38.125,9.5,12\n");
+        writeCsvFile("IBM.csv", prices.arg(first, second).toUtf8());
+        QStringList files{"IBM.csv", "out.csv"};
+        const auto dialogs = answering<QFileDialog>([&](QFileDialog *dialog) { choose(dialog, files.takeFirst()); });
+        MessageBoxWatcher watcher;
+        QTest::mouseClick(control(form, "cmdImportPrices"), Qt::LeftButton);
+        QCOMPARE(watcher.last().text, QStringLiteral("Imported 2 days of IBM, %1 to %2.").arg(first, second));
+        QTEST(shownCells(), "cells");
+        QTest::mouseClick(control(form, "cmdExport"), Qt::LeftButton);
+        QCOMPARE(csvRecords(readCsvFile("out.csv")).last().fields.sliced(10), cells);
+
+        QStringList opened; // the view's title, and whether it charts the prices
+        const auto views = answering<ReachedView>([&](ReachedView *view) {
+            opened += view->windowTitle() + (view->findChild<QChartView *>() ? " chart" : " no prices");
+        });
+        const QRect cell = list->visualRect(list->model()->index(0, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center()); // the first click of the two
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(opened, QStringList{"IBM " + saved[2].toDate().toString(Qt::ISODate)
+                                     + (cells[0].isEmpty() ? " no prices" : " chart")});
+    }
+
+    // Keys do what the mouse does: a row selected with them can be deleted (the
+    // Delete key asks as the button does) and Enter opens its chart; a date
+    // typed into a picker counts on Enter or on leaving it, checked as a picked one.
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<QStringList>("dialogs"); // the titles of the windows they open
+        QTest::addColumn<int>("listed");
+        // Delete is only enabled (with one row listed) by the selection made with Down.
+        QTest::newRow("Delete") << "ListView1" << QList{Qt::Key_Down, Qt::Key_Delete} << QStringList{"Delete Symbols"} << 1;
+        QTest::newRow("Enter on a row") << "ListView1" << QList{Qt::Key_Down, Qt::Key_Enter}
+                                        << QStringList{"IBM " + Today.toString(Qt::ISODate)} << 1;
+        // The month goes back; Backtab leaves the picker from its first part.
+        QTest::newRow("From typed, Enter") << "dtpDateFrom" << QList{Qt::Key_Down, Qt::Key_Return} << QStringList() << 2;
+        QTest::newRow("From typed, left") << "dtpDateFrom" << QList{Qt::Key_Down, Qt::Key_Backtab} << QStringList() << 2;
+        QTest::newRow("To typed before From") << "dtpDateTo" << QList{Qt::Key_Down, Qt::Key_Return} << QStringList{"Invalid To Date"} << 1;
+    }
+
+    void keyboard()
+    {
+        QFETCH(QString, target);
+        QFETCH(QList<Qt::Key>, keys);
+        Report report({row(1, "IBM", Today, QTime(9, 0)), row(2, "IBM", Today.addDays(-1), QTime(9, 0))});
+        control(*report.form, target)->setFocus();
+        QStringList dialogs;
+        const auto boxes = answering<QMessageBox>([&](QDialog *box) { dialogs += box->windowTitle(); });
+        const auto views = answering<ReachedView>([&](QDialog *view) { dialogs += view->windowTitle(); });
+        for (Qt::Key key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key); // where the keyboard sends it
+        QTest::qWait(20);
+        QTEST(dialogs, "dialogs");
+        QTEST(int(listedIds(*report.form).size()), "listed");
+    }
+
+    // The order and the filters other than the dates come back in the next
+    // window, but not from a settings file that cannot be read, even in part.
+    void remembersFilters()
+    {
+        Report report(standardRows());
+        for (const char *step : {"optSortDate", "dtpTimeFrom 09:00:00", "dtpTimeTo 20:00:00", "lstSelectSymbols IBM"})
+            act(*report.form, step);
+        QCOMPARE(frmPrint(report.folder.store()).mstrOldSQL, report.form->mstrOldSQL);
+        writeCsvFile(QSettings("Ondara", "Ondara").fileName(), "[report]\nsortOrder=NewestFirst\n[broken\n");
+        QCOMPARE(frmPrint(report.folder.store()).mstrOldSQL, AtStart);
+    }
+
     // With the calculator's ten controls ahead of the report's five in the table,
     // each report control asks the viewer from its own pair on, after taking the
     // focus; only the right button asks, and no editing menu opens on the way.
@@ -648,6 +757,8 @@ private slots:
         QTest::newRow("From date, its arrow") << "dtpDateFrom" << true << Qt::RightButton << 11 << 0;
         QTest::newRow("left on symbol list") << "lstSelectSymbols" << false << Qt::LeftButton << 0 << 0;
         QTest::newRow("middle on Print") << "cmdPrint" << false << Qt::MiddleButton << 0 << 0;
+        // A disabled control shows no help, not even that of the focused control.
+        QTest::newRow("Save, in the Symbols mode") << "cmdSave" << false << Qt::RightButton << 0 << 0;
     }
 
     void rightClickHelp()
@@ -663,7 +774,8 @@ private slots:
         std::generate_n(controls.begin(), 10, [&] { return new QWidget(&calculator); });
         std::ranges::copy(form.helpControls(), controls.begin() + 10);
         fillHelpIDs(controls);
-        if (name == QLatin1String("cmdSave"))
+        // Save works in the Chart mode only: the row that expects no help leaves it disabled.
+        if (name == QLatin1String("cmdSave") && startPair)
             act(form, "optChart");
         QWidget *clicked = control(form, name);
         // The centre of the From date is its text, its edge the arrow of the picker itself.
