@@ -1,15 +1,54 @@
+#include "CalculationStore.h"
 #include "CalculatorFixture.h"
-#include "PriceNotation.h"
+#include "frmPrint.h"
 
 #include <QAccessible>
+#include <QXmlStreamReader>
 
 // The window's controls once a market is chosen: the price fields (typing,
-// leaving, entry, hostile input), a direction change, the pictures, Enter
-// and closing.
+// leaving, entry), a direction change, the pictures, Enter, the keyboard,
+// screen readers, the remembered session, closing and the German texts.
 class TestCalculatorWindow : public QObject
 {
     Q_OBJECT
     std::optional<CalculatorFixture> f;
+
+    // Every source text of the German translation that it changes.
+    static QSet<QString> translatedTexts()
+    {
+        QFile ts(qEnvironmentVariable("ONDARA_SOURCE_DIR") + "/app/translations/ondara_de.ts");
+        QSet<QString> texts;
+        QXmlStreamReader xml(ts.open(QIODevice::ReadOnly) ? ts.readAll() : QByteArray());
+        QString source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"source")
+                source = xml.readElementText();
+            else if (const QString german = xml.name() == u"translation" ? xml.readElementText() : QString();
+                     !german.isEmpty() && german != source)
+                texts.insert(source);
+        }
+        return texts;
+    }
+    // What a control shows or says: its caption, title, tips, names and header.
+    static QStringList textsOf(QWidget *control)
+    {
+        QStringList texts{control->windowTitle(), control->toolTip(), control->accessibleName(),
+                          control->accessibleDescription()};
+        if (auto *label = qobject_cast<QLabel *>(control))
+            texts << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            texts << button->text();
+        if (auto *box = qobject_cast<QGroupBox *>(control))
+            texts << box->title();
+        if (auto *view = qobject_cast<QAbstractItemView *>(control); view && view->model())
+            for (int column = 0; column < view->model()->columnCount(); ++column)
+                texts << view->model()->headerData(column, Qt::Horizontal).toString();
+        for (QAction *action : control->actions())
+            texts << action->text() << action->toolTip();
+        return texts;
+    }
 
 private slots:
     void init()
@@ -21,29 +60,30 @@ private slots:
 
     void typingAndLeaving_data()
     {
-        QTest::addColumn<QString>("typed"); // "a|b": b, then a in front of it
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("typedInFront"); // then, at the start of the field
         QTest::addColumn<QString>("kept");  // while typing
         QTest::addColumn<QString>("tidied"); // after Tab; empty: refused
-        QTest::newRow("minus in front") << "-|12" << "12" << "12.00";
-        QTest::newRow("letter") << "12a" << "12" << "12.00";
-        QTest::newRow("mixed fraction") << "12 3/8" << "12 3/8" << "12.38";
-        QTest::newRow("below one") << "0.5" << "0.5" << "0.50";
-        QTest::newRow("letter after a blank") << "12 a" << "12 a" << "";
+        QTest::newRow("minus in front") << "12" << "-" << "12" << "12.00";
+        QTest::newRow("letter") << "12a" << "" << "12" << "12.00";
+        QTest::newRow("mixed fraction") << "12 3/8" << "" << "12 3/8" << "12.38";
+        QTest::newRow("below one") << "0.5" << "" << "0.5" << "0.50";
+        QTest::newRow("letter after a blank") << "12 a" << "" << "12 a" << "";
     }
     void typingAndLeaving()
     {
         QFETCH(QString, typed);
-        MessageBoxWatcher messages;
-        QTest::keyClicks(f->start(), typed.section(u'|', 1));
+        QFETCH(QString, typedInFront);
+        QTest::keyClicks(f->start(), typed);
         f->start()->home(false);
-        QTest::keyClicks(f->start(), typed.section(u'|', 0, 0));
+        QTest::keyClicks(f->start(), typedInFront);
         QTEST(f->start()->text(), "kept");
         QTest::keyClick(f->start(), Qt::Key_Tab);
         QTEST(f->start()->text(), "tidied");
         const bool refused = f->start()->text().isEmpty();
-        QCOMPARE(messages.count(), refused ? 1 : 0);
+        QCOMPARE(f->messages.count(), refused ? 1 : 0);
         if (refused)
-            QCOMPARE(messages.last().title + u'|' + messages.last().text, "Ondara|Please type numbers only.");
+            QCOMPARE(f->messages.last().title + u'|' + f->messages.last().text, "Ondara|Please type numbers only.");
         QCOMPARE(f->focus(), refused ? f->start() : f->end());
         // Clicked into again, the field selects its whole text despite the caret the click places.
         f->click("TxtWavEnd");
@@ -51,85 +91,29 @@ private slots:
         QCOMPARE(f->start()->selectedText(), f->start()->text());
     }
 
-    // A press on Calculate while the start field holds a text it refuses: one
-    // refusal, and the press neither clicks nor leaves the button down.
-    void refusedTextStopsThePress()
-    {
-        QPushButton *calc = f->button("cmdCalc");
-        QTest::keyClicks(f->end(), "20");
-        QTest::keyClicks(f->start(), "12 x");
-        QSignalSpy clicks(calc, &QPushButton::clicked);
-        MessageBoxWatcher messages;
-        QTest::mousePress(f->window->windowHandle(), Qt::LeftButton, {}, f->centreOf("cmdCalc"));
-        QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().text, "Please type numbers only.");
-        QVERIFY(!calc->isDown());
-        QCOMPARE(f->focus(), f->start());
-        QVERIFY(f->ready());
-        QTest::mouseRelease(f->window->windowHandle(), Qt::LeftButton, {}, f->centreOf("cmdCalc"));
-        QCOMPARE(clicks.count(), 0);
-        // Nothing is left stuck: the next click calculates.
-        QTest::keyClicks(f->start(), "10");
-        f->click("cmdCalc");
-        QCOMPARE(clicks.count(), 1);
-        QCOMPARE(f->text("lblTgtWav3Up"), "27.50");
-        QCOMPARE(messages.count(), 1);
-    }
-
-    void hostileInput_data()
-    {
-        QTest::addColumn<QString>("pasted");
-        QTest::newRow("megabyte of digits") << QString(1 << 20, u'7');
-        QTest::newRow("megabyte after a slash") << QStringLiteral("1/") + QString(1 << 20, u'2');
-        QTest::newRow("control characters") << QStringLiteral("1\t2\r\n\x01\x7f 3");
-        QTest::newRow("largest double") << QStringLiteral("1e308");
-        QTest::newRow("beyond the double range") << QStringLiteral("1e999");
-        QTest::newRow("inf and nan") << QStringLiteral("inf nan/nan");
-        QTest::newRow("arabic-indic digits") << QString::fromUtf8("١٢");
-        QTest::newRow("full-width digits") << QString::fromUtf8("１２");
-        QTest::newRow("commas") << QStringLiteral("1,2,3");
-        QTest::newRow("two points") << QStringLiteral("1.2.3");
-        QTest::newRow("both marks") << QStringLiteral("1.234,5");
-    }
-    // Pasted text ends as an empty field or a number, with no infinity or NaN
-    // on the chart, and the window still calculates.
-    void hostileInput()
-    {
-        QFETCH(QString, pasted);
-        MessageBoxWatcher messages;
-        f->chooseMarket(false);
-        QTest::keyClicks(f->end(), "1");
-        f->start()->setFocus();
-        f->start()->insert(pasted);
-        f->click("cmdCalc");
-        const QString left = f->start()->text();
-        QVERIFY2(left.isEmpty() || ondara::isNumeric(left.toStdString()), qPrintable(left.left(40)));
-        const QRegularExpression notFinite("inf|nan", QRegularExpression::CaseInsensitiveOption);
-        for (QLabel *label : f->get("Picture1")->findChildren<QLabel *>())
-            QVERIFY2(!notFinite.match(label->text()).hasMatch(), qPrintable(label->text()));
-        f->calculate(false, "20", "10");
-        QCOMPARE(f->text("lblTgtWav3Dn"), "2.50");
-    }
-
     void marketClearsContradictingPrices_data()
     {
         QTest::addColumn<bool>("bull");
-        QTest::addColumn<QString>("prices"); // start|end
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("bull, falling") << true << "12.50|10.00" << "|";
-        QTest::newRow("bear, rising") << false << "10.00|12.50" << "|";
-        QTest::newRow("bull, equal") << true << "10.00|10.00" << "10.00|10.00";
-        QTest::newRow("bull, compared as prices, not texts") << true << "9.50|10.25" << "9.50|10.25";
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("bull, falling") << true << "12.50" << "10.00" << true;
+        QTest::newRow("bear, rising") << false << "10.00" << "12.50" << true;
+        QTest::newRow("bull, equal") << true << "10.00" << "10.00" << false;
+        QTest::newRow("bull, compared as prices, not texts") << true << "9.50" << "10.25" << false;
     }
     void marketClearsContradictingPrices()
     {
         QFETCH(bool, bull);
-        QFETCH(QString, prices);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(bool, cleared);
         f->chooseMarket(!bull);
-        f->start()->setText(prices.section(u'|', 0, 0));
-        f->end()->setText(prices.section(u'|', 1));
+        f->start()->setText(start);
+        f->end()->setText(end);
         f->chooseMarket(bull);
-        QTEST(f->prices(), "kept");
+        QCOMPARE(f->start()->text(), cleared ? QString() : start);
+        QCOMPARE(f->end()->text(), cleared ? QString() : end);
     }
 
     // A picture in the working folder wins over the program's own; one that
@@ -139,13 +123,12 @@ private slots:
         QImage own(404, 312, QImage::Format_ARGB32);
         own.fill(Qt::magenta);
         QVERIFY(own.save("wave5up.gif", "PNG"));
-        QFile broken("arrowup.gif");
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("GIF89a not really") > 0 && broken.flush());
+        QVERIFY(testsupport::writeFile("arrowup.gif", "GIF89a not really"));
         f->chooseMarket(false);
         f->chooseMarket(true);
         QCOMPARE(f->chart().pixelColor(10, 10), QColor(Qt::magenta));
         QVERIFY(f->showsPicture(f->button("cmdCalc"), "arrowdn.gif"));
-        f->calculate(true, "10", "20");
+        f->calculate(true);
         QCOMPARE(f->text("lblTgtWav3Up"), "27.50");
     }
 
@@ -153,7 +136,6 @@ private slots:
     // box, where typing a symbol makes Add Symbol the default until it is left.
     void enterPressesDefaultButton()
     {
-        MessageBoxWatcher messages;
         QSignalSpy calculations(f->button("cmdCalc"), &QPushButton::clicked);
         f->typePrices("10", "20");
         QTest::keyClick(f->end(), Qt::Key_Return);
@@ -169,7 +151,7 @@ private slots:
         f->start()->setFocus();
         QCOMPARE(f->window->defaultButton(), f->button("cmdCalc"));
         QCOMPARE(calculations.count(), 1);
-        QCOMPARE(messages.count(), 0);
+        QCOMPARE(f->messages.count(), 0);
     }
 
     // Everything a mouse does can be done from the keyboard: a bull
@@ -178,9 +160,7 @@ private slots:
     {
         f.emplace(); // before any market choice
         QVERIFY(f->ready());
-        f->window->LoadStore();
-        QWidget *window = f->window.get();
-        QTest::keySequence(window, QKeySequence(Qt::CTRL | Qt::Key_B));
+        QTest::keySequence(f->window.get(), QKeySequence(Qt::CTRL | Qt::Key_B));
         QTRY_VERIFY(f->button("cmdMarket_0")->isChecked());
         QTest::keyClicks(f->start(), "10");
         QTest::keyClick(f->start(), Qt::Key_Tab);
@@ -198,17 +178,17 @@ private slots:
         QTest::keyClicks(f->symbols()->lineEdit(), "ibm");
         QTest::keySequence(f->symbols()->lineEdit(), QKeySequence(Qt::CTRL | Qt::Key_S));
         QTRY_COMPARE(f->symbols()->count(), 1);
-        MessageBoxWatcher messages({QMessageBox::Yes});
+        f->messages.answerWith({QMessageBox::Yes});
         QTest::keySequence(f->symbols()->lineEdit(), QKeySequence(Qt::CTRL | Qt::Key_D));
         QTRY_COMPARE(f->symbols()->count(), 0);
-        QCOMPARE(messages.count(), 1);
+        QCOMPARE(f->messages.count(), 1);
     }
 
     // Screen readers hear a name for every control, which direction and display
     // are in force, which details are shown, and each level with its price.
     void accessibility()
     {
-        f->calculate(true, "10", "20");
+        f->calculate(true);
         f->click("lblTgtWav5Up");
         const auto state = [this](const QString &name) { return QAccessible::queryAccessibleInterface(f->get(name))->state(); };
         for (QWidget *control : f->window->findChildren<QWidget *>()) {
@@ -238,15 +218,14 @@ private slots:
         f->chooseMarket(false);
         f->click("cmdUseWave");
         f->click("cmdDecFrac");
-        f->calculate(false, "20", "10");
+        f->calculate(false);
         f->click("lblTgtWav5Dn");
         QTest::keyClicks(f->symbols()->lineEdit(), "ibm");
         f->click("cmdAction_0");
         f->window->close();
         if (damaged)
             QVERIFY(QFile(QDir::current().filePath("Ondara/Ondara.conf")).open(QIODevice::WriteOnly));
-        f->window = std::make_unique<frmOndara>();
-        f->window->LoadStore();
+        f->reopen();
         const ondara::WaveState &state = f->window->waveState();
         QCOMPARE(state.bBullMarket || f->button("cmdMarket_1")->isChecked(), !damaged && !state.bBullMarket);
         QCOMPARE(state.bUseWave1, damaged);
@@ -262,6 +241,32 @@ private slots:
         QTimer::singleShot(0, f->window.get(), &QWidget::close);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    // Started in German, neither window shows a text the translation changes.
+    void germanTexts()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QLocale(QLocale::German), "ondara", "_", ondara::translationsFolder()));
+        QCoreApplication::installTranslator(&german);
+        f.emplace();
+        f->calculate(false);
+        ondara::CalculationStore store(ondara::gdbSymbols);
+        frmPrint report(store);
+        const QSet<QString> english = translatedTexts();
+        QVERIFY(english.size() > 100);
+        QStringList left, headings;
+        for (QWidget *window : {static_cast<QWidget *>(f->window.get()), static_cast<QWidget *>(&report)}) {
+            for (QWidget *control : window->findChildren<QWidget *>() + QList{window}) {
+                for (const QString &text : textsOf(control))
+                    if (english.contains(text))
+                        (qobject_cast<QAbstractItemView *>(control) ? headings : left) << control->objectName() + ": " + text;
+            }
+        }
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u"; ")));
+        QEXPECT_FAIL("", "The report list's column headings are not translated yet", Continue);
+        QVERIFY2(headings.isEmpty(), qPrintable(headings.join(u"; ")));
     }
 };
 

@@ -1,13 +1,14 @@
-#include "MessageBoxWatcher.h"
+#include "MessageAnswerer.h"
 #include "OndaraStart.h"
-#include "StoreTestSupport.h"
+#include "RowWriter.h"
+#include "ScratchFolder.h"
 #include "modOndara.h"
 
 #include <QtTest>
 
 #include <optional>
 
-using namespace storetest;
+using namespace testsupport;
 
 namespace {
 
@@ -37,7 +38,6 @@ class TestOndaraStart : public QObject
     std::optional<ScratchFolder> scratch;
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QVERIFY(scratch.emplace().isValid()); }
     void cleanup() { scratch.reset(); }
 
@@ -56,11 +56,9 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, reason);
         QFETCH(QString, remedy);
-        QFile made(QStringLiteral("ondara.mdb"));
-        if (!file.isNull())
-            QVERIFY(made.open(QIODevice::WriteOnly) && made.write(file) == file.size() && made.flush());
-        const QStringList before = folderListing(scratch->dir.path());
-        MessageBoxWatcher messages;
+        QVERIFY(file.isNull() || writeFile(QStringLiteral("ondara.mdb"), file));
+        const QStringList before = folderListing(scratch->path());
+        MessageAnswerer messages;
         QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(2); }); // a start that did not refuse
         QCOMPARE(ondara::runOndara(*qApp), 1);
         QCOMPARE(messages.count(), 1);
@@ -69,7 +67,7 @@ private slots:
         const QString folder = QStringLiteral("Folder: %1\n").arg(QDir::toNativeSeparators(QDir::currentPath()));
         for (const QString &part : {folder, reason, remedy})
             QVERIFY2(messages.last().text.contains(part), qPrintable(messages.last().text));
-        QCOMPARE(folderListing(scratch->dir.path()), before);
+        QCOMPARE(folderListing(scratch->path()), before);
     }
 };
 

@@ -1,7 +1,10 @@
+#include "CalculationStore.h"
 #include "CalculatorFixture.h"
-#include "StoreTestSupport.h"
 
-using namespace storetest;
+using namespace testsupport;
+
+// What the user does to the watch list before asking to delete.
+using Step = void (*)(CalculatorFixture &);
 
 // The watch list: saving, listing, recalling and deleting saved calculations,
 // and what the window keeps when the database fails under it.
@@ -9,32 +12,10 @@ class TestWatchList : public QObject
 {
     Q_OBJECT
     std::optional<CalculatorFixture> f;
-    const QString db = QStringLiteral("ondara.mdb"); // in the fixture's folder
+    const QString db = CalculatorFixture::Database;
     const QList<qint64> Ids{1, 32768, Q_INT64_C(1) << 31, (Q_INT64_C(1) << 32) + 1, std::numeric_limits<qint64>::max()};
 
-    QStringList entries() const { return CalculatorFixture::entries(f->symbols()); }
-    int count() const { return rawQuery(db, "SELECT count(*) FROM tblSymbols").value(0).toInt(); }
-    // Written behind the window's back, as another program would.
-    qint64 insertRow(const QVariant &symbol, const QVariantList &prices = {10, 20, 27.5},
-                     const QVariant &date = "2001-01-15", const QVariant &time = "15:04:05", const QVariant &id = {})
-    {
-        return rawQuery(db, "INSERT INTO tblSymbols (Symbol, Date, Time, W1Start, W1End, W3Target, ID) "
-                            "VALUES (?, ?, ?, ?, ?, ?, ?) RETURNING ID", QVariantList{symbol, date, time} + prices + QVariantList{id})
-            .value(0).toLongLong();
-    }
     QString picked() const { return f->symbols()->itemText(f->symbols()->currentIndex()); }
-    // As the user picks an entry from the list.
-    void pick(int index)
-    {
-        f->symbols()->setCurrentIndex(index);
-        emit f->symbols()->activated(index);
-    }
-    void typeSymbol(const QString &text)
-    {
-        f->symbols()->setFocus();
-        f->symbols()->lineEdit()->selectAll();
-        f->symbols()->lineEdit()->insert(text); // an edit, as typing is
-    }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
@@ -49,23 +30,21 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored"); // empty: nothing is saved
         QTest::addColumn<QString>("title");  // of the message; empty: none
-        QTest::addColumn<QString>("prices"); // W1Start to W5Ext as SQLite writes them
-        const QString bull1 = QStringLiteral("10.0 20.0 27.5 30.0 37.5 46.18");
+        QTest::addColumn<QList<double>>("prices"); // W1Start to W5Ext
+        const QList<double> bull1{10, 20, 27.5, 30, 37.5, 46.18};
         QTest::newRow("15 within blanks")
             << true << true << "10" << " abcdefghijklmno " << " ABCDEFGHIJKLMNO " << "" << bull1;
-        QTest::newRow("16 characters") << true << true << "10" << "abcdefghijklmnop" << "" << "Save Symbol" << "";
         QTest::newRow("15 growing to 16 in upper case")
-            << true << true << "10" << QString::fromUtf8("straßeabcdefghi") << "" << "Save Symbol" << "";
+            << true << true << "10" << QString::fromUtf8("straßeabcdefghi") << "" << "Save Symbol" << QList<double>();
         QTest::newRow("quotes and UTF-8") // 𝔸 is one character of two UTF-16 units
             << true << true << "10" << QString::fromUtf8("o'neil \"ä€𝔸\"") << QString::fromUtf8("O'NEIL \"Ä€𝔸\"")
             << "" << bull1;
         QTest::newRow("wave 3 basis") << true << false << "10" << "msft" << "MSFT" << ""
-                                      << "10.0 0.0 20.0 0.0 27.5 36.18";
-        QTest::newRow("empty symbol") << true << true << "10" << "" << "" << "" << "";
-        // Calculate refuses these after reading them, so the window holds the
+                                      << QList<double>{10, 0, 20, 0, 27.5, 36.18};
+        QTest::newRow("empty symbol") << true << true << "10" << "" << "" << "" << QList<double>();
+        // Calculate refuses this after reading it, so the window holds the
         // refused start with the levels of the calculation before.
-        QTest::newRow("typed error value") << false << true << "10000000000" << "ibm" << "" << "Not a Fraction" << "";
-        QTest::newRow("unreadable fraction") << false << true << "5/0" << "ibm" << "" << "Not a Fraction" << "";
+        QTest::newRow("unreadable fraction") << false << true << "5/0" << "ibm" << "" << "Not a Fraction" << QList<double>();
     }
     void addSymbol()
     {
@@ -74,36 +53,35 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, stored);
         QFETCH(QString, title);
-        MessageBoxWatcher messages;
         f->chooseMarket(bull);
         if (!wave1)
             f->click("cmdUseWave");
-        f->typePrices(bull ? "10" : "20", bull ? "20" : "10");
-        f->click("cmdCalc");
+        f->calculate(bull);
         QFETCH(QString, start);
         f->typePrices(start, bull ? "20" : "10");
-        typeSymbol(typed);
+        f->typeSymbol(typed);
         f->click("cmdAction_0");
 
-        QCOMPARE(messages.count(), title.isEmpty() ? 0 : 1);
-        QCOMPARE(messages.count() ? messages.last().title : QString(), title);
+        QCOMPARE(f->messages.count(), title.isEmpty() ? 0 : 1);
+        QCOMPARE(f->messages.count() ? f->messages.last().title : QString(), title);
         if (title == u"Save Symbol") {
-            QCOMPARE(messages.last().text, "Symbol must be less than or equal to 15 characters long.");
+            QCOMPARE(f->messages.last().text, "Symbol must be less than or equal to 15 characters long.");
             QCOMPARE(f->focus(), f->symbols());
             QCOMPARE(f->symbols()->lineEdit()->selectedText(), typed);
         }
-        const QVariantList rows = rawQuery(
-            db, "SELECT Symbol || '|' || Date || '|' || Time || '|' || W1Start || ' ' || W1End || ' ' || W3Target "
-                "|| ' ' || W3Ext || ' ' || W5Target || ' ' || W5Ext FROM tblSymbols");
+        const QList<ondara::SavedCalculation> rows = ondara::CalculationStore(ondara::openDatabase(db)).all().rest();
         QCOMPARE(rows.size(), stored.isEmpty() ? 0 : 1);
-        QCOMPARE(entries().size(), rows.size());
+        QCOMPARE(f->entries().size(), rows.size());
         if (rows.isEmpty())
             return;
-        const QStringList row = rows[0].toString().split(u'|');
-        QCOMPARE(row[0], stored);
-        QTEST(row[3], "prices");
+        const ondara::SavedCalculation &row = rows[0];
+        QCOMPARE(row.symbol, stored);
+        QList<double> prices;
+        for (const std::optional<double> &price : {row.w1Start, row.w1End, row.w3Target, row.w3Ext, row.w5Target, row.w5Ext})
+            prices += price.value_or(-1);
+        QTEST(prices, "prices");
         // Listed with the time it was saved, and picked.
-        const QDateTime saved(QDate::fromString(row[1], Qt::ISODate), QTime::fromString(row[2], Qt::ISODate));
+        const QDateTime saved(row.date, row.time);
         QVERIFY(saved.isValid() && qAbs(saved.secsTo(QDateTime::currentDateTime())) < 60);
         QCOMPARE(f->symbols()->currentIndex(), 0);
         QCOMPARE(f->symbols()->currentText(), stored + QString(16 - stored.trimmed().toUcs4().size(), u' ')
@@ -116,26 +94,25 @@ private slots:
     // first within a symbol, as the window's load fills it too.
     void rowsOfOtherPrograms()
     {
-        const qint64 gone = insertRow("AAPL");
-        insertRow("IBM", {10, 20, 27.5}, "2001-01-16", "09:07:00");
-        insertRow("IBM", {10, 20, 27.5}, "2001-01-16", "10:00:00");
-        insertRow("IBM");
-        insertRow("OTHER", {10, QVariant(), 20}, QVariant(), QVariant());
+        const qint64 gone = writeRow(db, {.symbol = "AAPL"});
+        writeRow(db, {.symbol = "IBM", .date = QDate(2001, 1, 16), .time = QTime(9, 7)});
+        writeRow(db, {.symbol = "IBM", .date = QDate(2001, 1, 16), .time = QTime(10, 0)});
+        writeRow(db, {.symbol = "IBM"});
+        writeRow(db, {.symbol = "OTHER", .prices = {10, QVariant(), 20}, .date = QVariant(), .time = QVariant()});
         f->window->LoadWatchList();
-        MessageBoxWatcher messages;
-        pick(4);
+        f->pick(4);
         QVERIFY(f->get<QRadioButton>("optUse3")->isChecked());
         QVERIFY(rawExec(db, "DELETE FROM tblSymbols WHERE ID = ?", {gone}));
-        insertRow("MSFT");
-        pick(0);
-        QCOMPARE(messages.count(), 0);
-        QCOMPARE(f->prices() + u'|' + f->text("lblWav3High"), "10|20|20.00");
-        QCOMPARE(entries(), (QStringList{"IBM             1/16/2001 10:00:00 AM", "IBM             1/16/2001 9:07:00 AM",
-                                         "IBM             1/15/2001 3:04:05 PM", "MSFT            1/15/2001 3:04:05 PM",
-                                         "OTHER            "}));
-        frmOndara loaded;
-        loaded.LoadStore();
-        QCOMPARE(CalculatorFixture::entries(loaded.findChild<QComboBox *>("cboSymbols")), entries());
+        writeRow(db, {.symbol = "MSFT"});
+        f->pick(0);
+        QCOMPARE(f->messages.count(), 0);
+        QCOMPARE(f->start()->text() + u'|' + f->end()->text() + u'|' + f->text("lblWav3High"), "10|20|20.00");
+        QCOMPARE(f->entries(), (QStringList{"IBM             1/16/2001 10:00:00 AM", "IBM             1/16/2001 9:07:00 AM",
+                                            "IBM             1/15/2001 3:04:05 PM", "MSFT            1/15/2001 3:04:05 PM",
+                                            "OTHER            "}));
+        const QStringList listed = f->entries();
+        f->reopen();
+        QCOMPARE(f->entries(), listed);
     }
 
     void recall_data()
@@ -144,10 +121,11 @@ private slots:
         QTest::addColumn<bool>("bull");
         QTest::addColumn<bool>("wave1");
         QTest::addColumn<QString>("label"); // a result shown
-        QTest::newRow("wave 1, bull") << QVariantList{10, 20, 27.5} << true << true << "lblTgtWav3Up=27.50";
-        QTest::newRow("wave 3, bull") << QVariantList{10, 0, 20} << true << false << "lblWav3High=20.00";
-        QTest::newRow("wave 1, bear") << QVariantList{20, 10, 2.5} << false << true << "lblTgtWav3Dn=2.50";
-        QTest::newRow("wave 3, bear") << QVariantList{20, 0, 10} << false << false << "lblTgtWav5Dn=2.50";
+        QTest::addColumn<QString>("text");
+        QTest::newRow("wave 1, bull") << QVariantList{10, 20, 27.5} << true << true << "lblTgtWav3Up" << "27.50";
+        QTest::newRow("wave 3, bull") << QVariantList{10, 0, 20} << true << false << "lblWav3High" << "20.00";
+        QTest::newRow("wave 1, bear") << QVariantList{20, 10, 2.5} << false << true << "lblTgtWav3Dn" << "2.50";
+        QTest::newRow("wave 3, bear") << QVariantList{20, 0, 10} << false << false << "lblTgtWav5Dn" << "2.50";
     }
     void recall()
     {
@@ -155,19 +133,19 @@ private slots:
         QFETCH(bool, bull);
         QFETCH(bool, wave1);
         QFETCH(QString, label);
-        insertRow("IBM", prices);
+        writeRow(db, {.symbol = "IBM", .prices = prices});
         f->window->LoadWatchList();
         f->chooseMarket(!bull); // the other direction and basis first, so the recall has to change both
         if (wave1)
             f->click("cmdUseWave");
-        MessageBoxWatcher messages;
-        pick(0);
-        QCOMPARE(messages.count(), 0);
+        f->pick(0);
+        QCOMPARE(f->messages.count(), 0);
         QCOMPARE(f->window->waveState().bBullMarket, bull);
         QCOMPARE(f->get<QRadioButton>("optUse1")->isChecked(), wave1);
-        QCOMPARE(f->prices(), prices[0].toString() + u'|' + prices[wave1 ? 1 : 2].toString());
-        const QString name = label.section(u'=', 0, 0);
-        QVERIFY2(f->shown(name) && name + u'=' + f->text(name) == label, qPrintable(f->text(name)));
+        QCOMPARE(f->start()->text(), prices[0].toString());
+        QCOMPARE(f->end()->text(), prices[wave1 ? 1 : 2].toString());
+        QVERIFY(f->shown(label));
+        QTEST(f->text(label), "text");
         QCOMPARE(f->symbols()->currentIndex(), 0); // the recall's own Calculate keeps the pick
         // The toggle shows the recalled basis, and its next click switches away from it.
         QPushButton *toggle = f->button("cmdUseWave");
@@ -183,47 +161,49 @@ private slots:
 
     void deleteSymbol_data()
     {
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<Step>("before"); // the delete, once IBM is picked
         QTest::addColumn<QMessageBox::StandardButton>("answer");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QMessageBox::Icon>("icon");
         QTest::addColumn<int>("rowsLeft");
         const QString sure = QStringLiteral("Are you sure you want to delete symbol 'IBM'?");
-        QTest::newRow("picked, then edited") << "edited" << QMessageBox::Ok << "Select a symbol to delete first." << 2;
-        QTest::newRow("typed as an entry reads") << "typed" << QMessageBox::Ok << "Select a symbol to delete first." << 2;
-        QTest::newRow("answered No") << "picked" << QMessageBox::No << sure << 2;
-        QTest::newRow("answered Yes") << "picked" << QMessageBox::Yes << sure << 1;
-        QTest::newRow("row deleted elsewhere") << "vanished" << QMessageBox::Ok << "Symbol 'IBM' not found." << 1;
+        const QString selectFirst = QStringLiteral("Select a symbol to delete first.");
+        const auto info = QMessageBox::Information;
+        QTest::newRow("picked, then edited")
+            << Step([](CalculatorFixture &f) { QTest::keyClick(f.symbols()->lineEdit(), Qt::Key_Backspace); })
+            << QMessageBox::Ok << selectFirst << info << 2;
+        // The box matches the text to its entry when it loses the focus.
+        QTest::newRow("typed as an entry reads")
+            << Step([](CalculatorFixture &f) { f.typeSymbol(f.entries().first()); f.start()->setFocus(); })
+            << QMessageBox::Ok << selectFirst << info << 2;
+        QTest::newRow("answered No") << Step([](CalculatorFixture &) {}) << QMessageBox::No << sure << info << 2;
+        QTest::newRow("answered Yes") << Step([](CalculatorFixture &) {}) << QMessageBox::Yes << sure << info << 1;
+        QTest::newRow("row deleted elsewhere")
+            << Step([](CalculatorFixture &) { rawExec(CalculatorFixture::Database, "DELETE FROM tblSymbols WHERE Symbol = 'IBM'"); })
+            << QMessageBox::Ok << "Symbol 'IBM' not found." << QMessageBox::Critical << 1;
     }
     void deleteSymbol()
     {
-        QFETCH(QString, how);
+        QFETCH(Step, before);
         QFETCH(QMessageBox::StandardButton, answer);
-        const qint64 first = insertRow("IBM");
-        insertRow("MSFT");
+        writeRow(db, {.symbol = "IBM"});
+        writeRow(db, {.symbol = "MSFT"});
         f->window->LoadWatchList();
-        const QStringList before = entries();
+        const QStringList listed = f->entries();
         f->chooseMarket(true);
-        pick(0);
-        if (how == u"edited")
-            QTest::keyClick(f->symbols()->lineEdit(), Qt::Key_Backspace);
-        if (how == u"typed") { // the box matches the text to its entry when it loses the focus
-            typeSymbol(before.first());
-            f->start()->setFocus();
-        }
-        else if (how == u"vanished")
-            QVERIFY(rawExec(db, "DELETE FROM tblSymbols WHERE ID = ?", {first}));
-
-        MessageBoxWatcher messages({answer});
+        f->pick(0);
+        before(*f);
+        f->messages.answerWith({answer});
         f->click("cmdAction_1");
-        QCOMPARE(messages.count(), 1);
-        QCOMPARE(messages.last().title, "Delete Symbol");
-        QTEST(messages.last().text, "text");
-        QCOMPARE(messages.last().icon, how == u"vanished" ? QMessageBox::Critical : QMessageBox::Information);
+        QCOMPARE(f->messages.count(), 1);
+        QCOMPARE(f->messages.last().title, "Delete Symbol");
+        QTEST(f->messages.last().text, "text");
+        QTEST(f->messages.last().icon, "icon");
         const bool confirm = answer != QMessageBox::Ok;
-        QCOMPARE(messages.last().buttons, confirm ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
-        QCOMPARE(messages.last().defaultButton, confirm ? QMessageBox::No : QMessageBox::Ok);
-        QTEST(count(), "rowsLeft");
-        QCOMPARE(entries(), answer == QMessageBox::Yes ? before.mid(1) : before);
+        QCOMPARE(f->messages.last().buttons, confirm ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+        QCOMPARE(f->messages.last().defaultButton, confirm ? QMessageBox::No : QMessageBox::Ok);
+        QTEST(rawQuery(db, "SELECT count(*) FROM tblSymbols").value(0).toInt(), "rowsLeft");
+        QCOMPARE(f->entries(), answer == QMessageBox::Yes ? listed.mid(1) : listed);
         if (answer == QMessageBox::Yes) // no neighbour shown as if picked
             QCOMPARE(f->symbols()->currentIndex(), -1);
     }
@@ -239,69 +219,44 @@ private slots:
     {
         QFETCH(qint64, id);
         for (qsizetype i = 0; i < Ids.size(); ++i) // a symbol each, so the list runs in ID order
-            insertRow(QStringLiteral("S%1").arg(i), {10 + i, 50, 70}, "2001-01-15", "15:04:05", Ids[i]);
+            writeRow(db, {.symbol = QStringLiteral("S%1").arg(i), .prices = {10 + i, 50, 70}, .id = Ids[i]});
         f->window->LoadWatchList();
         f->chooseMarket(true);
         const int entry = int(Ids.indexOf(id));
-        pick(entry);
+        f->pick(entry);
         QCOMPARE(f->start()->text(), QString::number(10 + entry));
-        MessageBoxWatcher messages({QMessageBox::Yes});
+        f->messages.answerWith({QMessageBox::Yes});
         f->click("cmdAction_1");
         QVariantList left(Ids.begin(), Ids.end());
         left.removeAt(entry);
         QCOMPARE(rawQuery(db, "SELECT ID FROM tblSymbols ORDER BY ID"), left);
     }
 
-    // Rows deleted in the report leave the watch list at once; the pick stays on its row.
-    void reportDeletesLeaveTheList()
-    {
-        for (const char *symbol : {"AAA", "BBB", "CCC", "DDD"})
-            insertRow(symbol, {10, 20, 27.5}, QDate::currentDate().toString(Qt::ISODate));
-        f->window->LoadWatchList();
-        f->chooseMarket(true);
-        pick(3);
-        QTimer::singleShot(0, this, [] {
-            QWidget *report = QApplication::activeModalWidget();
-            auto *list = report->findChild<QTreeView *>("ListView1");
-            for (int row : {0, 1}) // AAA and BBB
-                list->selectionModel()->setCurrentIndex(list->model()->index(row, 1),
-                                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            MessageBoxWatcher yes({QMessageBox::Yes});
-            report->findChild<QToolButton *>("cmdDelete")->click();
-            report->close();
-        });
-        f->click("cmdAction_2");
-        QVERIFY2(entries()[1].startsWith("DDD ") && picked() == entries()[1], qPrintable(picked()));
-    }
-
     // A file that cannot be written opens, says so in the title, and refuses
     // saving and deleting with the Watch List message.
     void readOnlyFile()
     {
-        insertRow("IBM");
+        writeRow(db, {.symbol = "IBM"});
         f->window.reset();
         ReadOnlyFile locked(db);
         if (!locked.isValid())
             QSKIP("This file system lets this user write any file.");
-        f->window = std::make_unique<frmOndara>();
-        f->window->LoadStore();
-        f->window->show();
+        f->reopen();
         QVERIFY(f->ready());
         QCOMPARE(f->window->windowTitle(), "Ondara - saved calculations can be read but not written");
         const QByteArray bytes = fileBytes(db);
-        MessageBoxWatcher messages;
-        f->calculate(true, "10", "20");
-        typeSymbol("NEW");
+        f->calculate(true);
+        f->typeSymbol("NEW");
         f->click("cmdAction_0");
-        pick(0);
+        f->pick(0);
         f->click("cmdAction_1");
         const QString reason = QStringLiteral("() - Error #3027 The file ondara.mdb in %1 can be read but not written.")
                                    .arg(QDir::toNativeSeparators(QDir::currentPath()));
-        QCOMPARE(messages.count(), 2);
-        QCOMPARE(messages.at(0).title + u'|' + messages.at(0).text, "Watch List|AddSymbol" + reason);
-        QCOMPARE(messages.at(1).title + u'|' + messages.at(1).text, "Watch List|DeleteSymbol" + reason);
+        QCOMPARE(f->messages.count(), 2);
+        QCOMPARE(f->messages.at(0).title + u'|' + f->messages.at(0).text, "Watch List|AddSymbol" + reason);
+        QCOMPARE(f->messages.at(1).title + u'|' + f->messages.at(1).text, "Watch List|DeleteSymbol" + reason);
         QCOMPARE(fileBytes(db), bytes);
-        QCOMPARE(entries().size(), 1);
+        QCOMPARE(f->entries().size(), 1);
     }
 
     // Saved into a list longer than its first page, a calculation takes its place
@@ -313,16 +268,16 @@ private slots:
             symbols += QStringLiteral("B%1").arg(i, 3, 10, QLatin1Char('0'));
         QVERIFY(rawExec(db, "INSERT INTO tblSymbols (Symbol) VALUES (?)" + QStringLiteral(", (?)").repeated(249), symbols));
         f->window->LoadWatchList();
-        f->calculate(true, "10", "20");
+        f->calculate(true);
         for (const QString symbol : {"A", "B100X", "C"}) {
-            typeSymbol(symbol);
+            f->typeSymbol(symbol);
             f->click("cmdAction_0");
             QVERIFY2(picked().startsWith(symbol + u' '), qPrintable(picked()));
         }
         for (QAbstractItemModel *list = f->symbols()->model(); list->canFetchMore({});)
             list->fetchMore({});
         QVariantList listed;
-        for (const QString &entry : entries())
+        for (const QString &entry : f->entries())
             listed += entry.section(u' ', 0, 0);
         QCOMPARE(listed, rawQuery(db, "SELECT Symbol FROM tblSymbols ORDER BY Symbol, Date DESC, Time DESC, ID"));
     }

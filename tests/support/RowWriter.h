@@ -44,11 +44,11 @@ inline bool rawExec(const QString &file, const QString &sql, const QVariantList 
 // A QDate or QTime is written as the program stores it.
 struct SymbolRow
 {
-    QVariant symbol;
+    QVariant symbol{};
     QVariantList prices{10, 20, 27.5}; // W1Start onwards; the ones left out are null
     QVariant date = QDate(2001, 1, 15);
     QVariant time = QTime(15, 4, 5);
-    QVariant id; // null: the database numbers it
+    QVariant id{}; // null: the database numbers it
 };
 
 // The row's ID, or 0 when it could not be written.
