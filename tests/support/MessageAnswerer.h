@@ -35,6 +35,7 @@ public:
     qsizetype count() const { return m_seen.size(); }
     const ondara::Message &at(qsizetype index) const { return m_seen.at(index); }
     const ondara::Message &last() const { return m_seen.constLast(); }
+    const QList<ondara::Message> &seen() const { return m_seen; }
 
 private:
     QList<QMessageBox::StandardButton> m_answers;
