@@ -145,16 +145,14 @@ QList<SymbolRow> standardRows(qsizetype count = 7)
         .first(count);
 }
 
-// Calls answer on each modal dialog (or popup menu) of that type while the
-// timer lives; one the answer leaves open is closed, so a test fails rather than waits.
-template<typename Window>
-std::unique_ptr<QTimer> answering(std::function<void(Window *)> answer)
+// Calls answer on each modal dialog of that type while the timer lives; one
+// the answer leaves open is closed, so a test fails rather than waits.
+template<typename Dialog>
+std::unique_ptr<QTimer> answering(std::function<void(Dialog *)> answer)
 {
     auto timer = std::make_unique<QTimer>();
     QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [answer] {
-        QWidget *open = QApplication::activePopupWidget();
-        auto *window = qobject_cast<Window *>(open ? open : QApplication::activeModalWidget());
-        if (window && window->isVisible()) {
+        if (auto *window = qobject_cast<Dialog *>(QApplication::activeModalWidget()); window && window->isVisible()) {
             answer(window);
             if (window->isVisible())
                 window->close();
