@@ -164,9 +164,11 @@ std::unique_ptr<QTimer> answering(std::function<void(Dialog *)> answer)
 
 // Answers each file dialog with the next of the current folder's file names,
 // in the name filter given; "" cancels.
-std::unique_ptr<QTimer> choosing(QStringList names, const QString &filter = {})
+std::unique_ptr<QTimer> choosing(QStringList names, const QString &filter = {}, QStringList *offered = nullptr)
 {
-    return answering<QFileDialog>([names, filter](QFileDialog *dialog) mutable {
+    return answering<QFileDialog>([names, filter, offered](QFileDialog *dialog) mutable {
+        if (offered)
+            *offered += dialog->selectedFiles().value(0);
         dialog->selectNameFilter(filter);
         // Typed into the name field: selectFile leaves a field that has the focus as it was.
         dialog->findChild<QLineEdit *>("fileNameEdit")->setText(QDir::current().filePath(names.value(0)));
@@ -207,7 +209,11 @@ class TestReportWindow : public QObject
 
 private slots:
     // A home of its own, so that no dialog opens in the user's folders.
-    void initTestCase() { qputenv("HOME", m_home.path().toLocal8Bit()); }
+    void initTestCase()
+    {
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        QDir(m_home.path()).mkdir("Pictures");
+    }
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     // Each filter event rebuilds the text and lists the rows it selects.
@@ -294,10 +300,13 @@ private slots:
     }
 
     // Select All leaves every row selected with the focus in the list; Deselect
-    // All, none with the focus on the button. A picture button's name is its tool tip.
+    // All, none with the focus on the button. A picture button's name is its
+    // tool tip, and every control has a name a screen reader can say.
     void selectAllToggles()
     {
         Report report(standardRows());
+        for (QWidget *named : report.form->findChildren<QWidget *>(QRegularExpression("^(?!qt_)."))) // not Qt's own parts
+            QVERIFY2(!QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name).isEmpty(), qPrintable(named->objectName()));
         auto *selectAll = report.get<QToolButton>("cmdSelectAll");
         for (const bool selecting : {true, false, true}) {
             QTest::mouseClick(selectAll, Qt::LeftButton);
@@ -441,9 +450,11 @@ private slots:
         QVERIFY(answer == QMessageBox::NoButton || writeFile(file, "old"));
         const QStringList filesBefore = folder.entryList({"chart*"}, QDir::Files | QDir::Hidden); // temporary twins too
         QFETCH(QString, filter);
-        const auto dialogs = choosing(choices, filter);
+        QStringList offered;
+        auto dialogs = choosing(choices, filter, &offered);
         report.messages.answerWith({answer});
         report.act({click("cmdSave")});
+        QCOMPARE(offered.value(0), m_home.filePath("Pictures/IBM-2026-12-06"));
         QTEST(report.messages.seen(), "messages");
         QCOMPARE(report.form->isVisible(), saved.isEmpty());
         const bool added = !saved.isEmpty() && answer == QMessageBox::NoButton;
@@ -462,6 +473,31 @@ private slots:
         const QImage written = QImage(file).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(written.copy(0, 0, 404, 312), chart.toImage().convertToFormat(QImage::Format_RGB32));
         QCOMPARE(written.height() > 312, saved.endsWith(".png"));
+        // The next Save As opens where this one saved.
+        dialogs = choosing({""}, {}, &offered);
+        report.form->show();
+        report.act({click("cmdSave")});
+        QCOMPARE(offered.last(), folder.filePath("IBM-2026-12-06"));
+    }
+
+    // Print goes through the print dialog, which without a printer writes a PDF
+    // file in the user's folder; cancelled, it prints nothing and says nothing.
+    void printsThroughDialog()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is installed here");
+        Report report(standardRows());
+        const QString pdf = m_home.filePath("Saved Symbols.pdf");
+        for (const bool accepted : {false, true}) {
+            const auto dialogs = answering<QPrintDialog>([accepted](QPrintDialog *dialog) {
+                if (accepted)
+                    dialog->accept();
+            });
+            report.act({click("cmdPrint")});
+            QCOMPARE(QFile::exists(pdf), accepted);
+        }
+        QVERIFY(pdfText(pdf).contains("O'NEIL"));
+        QCOMPARE(report.messages.count(), 0);
     }
 
     // Export writes the rows listed, or only those selected, in the list's order,
