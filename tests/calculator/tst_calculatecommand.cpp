@@ -191,7 +191,11 @@ private slots:
         f->start()->setText(start);
         f->end()->setText(end);
         QCOMPARE(f->start()->text() + f->end()->text(), start + end);
+        QWidget box; // an open message takes the activation from the window, which gets it back afterwards
+        f->messages.whileShown = [&] { box.show(); box.activateWindow(); QTRY_VERIFY(box.isActiveWindow()); };
         QTest::keyClick(f->end(), Qt::Key_Return);
+        f->window->activateWindow();
+        QTRY_VERIFY(f->window->isActiveWindow());
         QCOMPARE(f->messages.count(), title.isEmpty() ? 0 : 1);
         const bool direction = title == u"Ondara";
         if (f->messages.count()) {

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // Answers the program's messages as the user would, told the answers before
 // the action: while it lives every message comes here instead of a box, is
 // kept, and is answered with the next answer given (the last one repeats).
@@ -19,6 +21,8 @@ public:
         answerWith(std::move(answers));
         ondara::setMessageHook([this](const ondara::Message &message) {
             m_seen.append(message);
+            if (whileShown)
+                whileShown();
             return m_answers.value(qMin(m_given++, m_answers.size() - 1), QMessageBox::Ok);
         });
     }
@@ -35,6 +39,8 @@ public:
     qsizetype count() const { return m_seen.size(); }
     const ondara::Message &at(qsizetype index) const { return m_seen.at(index); }
     const ondara::Message &last() const { return m_seen.constLast(); }
+    // What happens on the screen while a message is open, before it is answered.
+    std::function<void()> whileShown;
     const QList<ondara::Message> &seen() const { return m_seen; }
 
 private:
