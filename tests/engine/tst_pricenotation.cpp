@@ -2,7 +2,6 @@
 
 #include <QTest>
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -54,19 +53,6 @@ private slots:
         QCOMPARE(parsed.has_value(), numeric);
         if (numeric)
             QCOMPARE(*parsed, value);
-    }
-
-    void numbersIgnoreLocale()
-    {
-        // A German user's locale writes 12,5; the program still reads and writes 12.5.
-        const char *previous = std::setlocale(LC_NUMERIC, nullptr);
-        const std::string saved = previous ? previous : "C";
-        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-            QSKIP("de_DE.UTF-8 locale not installed");
-        QCOMPARE(parseNumber("12.5").value_or(0), 12.5);
-        QVERIFY(!isNumeric("12,5"));
-        QCOMPARE(formatMask(12.5, Mask::ZeroDot00).value_or(""), std::string("12.50"));
-        std::setlocale(LC_NUMERIC, saved.c_str());
     }
 
     void frac2Num_data()
