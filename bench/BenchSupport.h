@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QtGlobal>
 
@@ -63,6 +65,16 @@ public:
 
 // The headless platform reports every window request it cannot honour (a
 // drop-down's raise, a keyboard grab); the figures are what the programs print.
+// Settings of this run alone, kept in its scratch folder: a run never reads
+// what an earlier one left (a narrowed report filter would be measured again),
+// and neither it nor the processes it starts write the user's.
+inline void useScratchSettings(const QString &folder)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    qputenv("XDG_CONFIG_HOME", folder.toLocal8Bit());
+}
+
 inline void quietPlatformMessages()
 {
     static QtMessageHandler defaultHandler = nullptr;

@@ -63,8 +63,8 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir dir;
+    bench::useScratchSettings(dir.path());
     QDir::setCurrent(dir.path());
     ondara::createDatabase(QStringLiteral("ondara.mdb")); // the window opens it at load
     const int runs = 400;

@@ -303,6 +303,7 @@ int main(int argc, char **argv)
         return peakChild(QString::fromLocal8Bit(argv[2]), qstrcmp(argv[1], "--peak-check") == 0);
 
     QTemporaryDir folder;
+    bench::useScratchSettings(folder.path());
     QString path = folder.filePath(QStringLiteral("ondara.mdb"));
     if (argc == 3 && qstrcmp(argv[1], "--fixture") == 0)
         path = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();

@@ -60,10 +60,10 @@ int main(int argc, char **argv)
     const int rows = bench::rowsArgument(argc, argv, 32767);
     QApplication app(argc, argv);
     bench::quietPlatformMessages();
-    QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
+    bench::useScratchSettings(folder.path());
     QDir::setCurrent(folder.path());
     const QString path = folder.filePath(QStringLiteral("ondara.mdb"));
     fill(path, rows);

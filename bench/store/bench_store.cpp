@@ -152,10 +152,10 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     bench::quietPlatformMessages();
-    QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
+    bench::useScratchSettings(folder.path());
     QDir::setCurrent(folder.path());
     fill(folder.filePath(QStringLiteral("ondara.mdb")), rows);
 
