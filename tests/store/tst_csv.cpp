@@ -40,13 +40,14 @@ private slots:
              0.1 + 0.2, -2.5, 1e21},
             {std::numeric_limits<qint64>::min(), "=SUM(A1)", {9999, 12, 31}, {0, 0, 0}, 1.5, {}, {}, {}, {}, {}},
             {2, "'X", {}, {}, {}, {}, {}, {}, {}, {}},
+            {4, "-1+2", {}, {}, {}, {}, {}, {}, {}, {}},
             {3, " \xC3\x84\xE2\x82\xAC\xF0\x9F\x98\x80 ", {}, {23, 59, 59}, {}, {}, {}, {}, {}, {}}};
         writeCalculationsCsv(QStringLiteral("out.csv"), rows);
         QCOMPARE(fileBytes(QStringLiteral("out.csv")),
                  "ID,Symbol,Date,Time,W1Start,W1End,W3Target,W3Ext,W5Target,W5Ext\r\n9223372036854775807,\"A\"\"B,\nC\","
                  "2001-01-15,15:04:05,123456.123456,0,0.000001,0.30000000000000004,-2.5,1e+21\r\n"
                  "-9223372036854775808,\"'=SUM(A1)\",9999-12-31,00:00:00,1.5,,,,,\r\n"
-                 "2,\"''X\",,,,,,,,\r\n"
+                 "2,\"''X\",,,,,,,,\r\n4,\"'-1+2\",,,,,,,,\r\n"
                  "3,\" \xC3\x84\xE2\x82\xAC\xF0\x9F\x98\x80 \",,23:59:59,,,,,,\r\n");
         for (SavedCalculation &row : rows)
             row.id = 0;
